@@ -1,0 +1,73 @@
+// The order of one run: read, parse, optimize, translate.
+#include "driver/compile.h"
+
+#include <pthread.h>
+
+#include "front/lexan.h"
+#include "front/parser.h"
+#include "front/vstup.h"
+#include "symbols/tabsym.h"
+#include "tree/emit.h"
+#include "tree/strom.h"
+
+namespace {
+
+// Every piece of global state starts afresh, so that one process can run
+// many compilations (the fuzz harness does).
+void resetAll() {
+  freeAllNodes();
+  freeSymbols();
+  resetReader();
+  resetLexer();
+  resetParser();
+  resetCodeGenerator();
+}
+
+struct Job {
+  const std::function<int()>* work;
+  int status;
+};
+
+void* runJob(void* arg) {
+  Job* job = static_cast<Job*>(arg);
+  job->status = (*job->work)();
+  return nullptr;
+}
+
+}  // namespace
+
+int compileUnit(const char* name, std::FILE* output) {
+  resetAll();
+  out.toFile(output);
+  int status = 0;
+  try {
+    InitMem(64);
+    InitLexan(name);
+    CtiSymb();
+    Node* root = Program();
+    root = root->Optimize();
+    root->Translate();
+    if (!out.flush()) Chyba("cannot write the output");
+  } catch (const RunEnded& end) {
+    out.flush();  // keep what was written; the diagnostic is already out
+    status = end.status;
+  }
+  resetAll();
+  return status;
+}
+
+int runWithLargeStack(const std::function<int()>& work) {
+  constexpr size_t kStackBytes = size_t(2) << 30;
+  pthread_attr_t attr;
+  pthread_attr_init(&attr);
+  pthread_attr_setstacksize(&attr, kStackBytes);
+  Job job{&work, 1};
+  pthread_t thread;
+  if (pthread_create(&thread, &attr, runJob, &job) != 0) {
+    pthread_attr_destroy(&attr);
+    return work();  // no thread to be had: run on this stack
+  }
+  pthread_join(thread, nullptr);
+  pthread_attr_destroy(&attr);
+  return job.status;
+}

@@ -1,0 +1,292 @@
+// Lexer.
+#include "front/lexan.h"
+
+#include "front/vstup.h"
+
+void InitVstupText(const std::string& text, const char* name);
+
+const char* const LexSymboly[KONEC + 1] = {
+    "nic", "identifikator", "cislo", "+", "-", "*", "/", "%", "(", ")",
+    "[", "]", ".", "->", "--", "-=", "!=", "!", "~", "++",
+    "+=", "&", ">=", "<=", "<<", ">>", "<<=", ">>=", ">", "<",
+    "*=", "/=", "%=", "|", "||", "|=", "&",
+    "&=", "=", "==", "^", "^=", ",", "?", ":", ";",
+    "{", "}",
+    "AUTO", "BREAK", "CASE", "CHAR", "CONST", "CONTINUE", "DEFAULT", "DO", "DOUBLE", "ELSE", "ENUM",
+    "EXTERN", "FLOAT", "FOR", "GOTO", "IF", "INLINE", "INT", "LONG", "REGISTER", "RESTRICT", "RETURN",
+    "SHORT", "SIGNED", "SIZEOF", "STATIC", "STRUCT", "SWITCH", "TYPEDEF", "UNION", "UNSIGNED",
+    "VOID", "VOLATILE", "WHILE", "_BOOL", "_COMPLEX", "_IMAGINARY",
+    "ASM", "IRQ_ON", "IRQ_OFF", "konec souboru"};
+
+LexSymbol Symb = NIC;
+int Cislo = 0;
+char Ident[32];
+
+namespace {
+
+int Znak = 0;       // the current character, -1 at the end of the input
+int characterClass;  // 'p' letter, 'c' digit, 'e' end, 'm' blank, else the character
+
+struct Keyword {
+  const char* text;
+  LexSymbol symbol;
+};
+
+// IRQ_ON, IRQ_OFF and asm first, then the C keywords in token order.
+const Keyword TabKS[] = {
+    {"IRQ_ON", IRQ_ON}, {"IRQ_OFF", IRQ_OFF}, {"asm", ASM},
+    {"auto", AUTO}, {"break", BREAK}, {"case", CASE}, {"char", CHAR}, {"const", CONST},
+    {"continue", CONTINUE}, {"default", DEFAULT}, {"do", DO}, {"double", DOUBLE},
+    {"else", ELSE}, {"enum", ENUM}, {"extern", EXTERN}, {"float", FLOAT}, {"for", FOR},
+    {"goto", GOTO}, {"if", IF}, {"inline", INLINE}, {"int", INT}, {"long", LONG},
+    {"register", REGISTER}, {"restrict", RESTRICT}, {"return", RETURN}, {"short", SHORT},
+    {"signed", SIGNED}, {"sizeof", SIZEOF}, {"static", STATIC}, {"struct", STRUCT},
+    {"switch", SWITCH}, {"typedef", TYPEDEF}, {"union", UNION}, {"unsigned", UNSIGNED},
+    {"void", VOID}, {"volatile", VOLATILE}, {"while", WHILE}, {"_Bool", KW_BOOL},
+    {"_Complex", KW_COMPLEX}, {"_Imaginary", KW_IMAGINARY}, {nullptr, NIC}};
+
+int classOf(int c) {
+  if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_') return 'p';
+  if (c >= '0' && c <= '9') return 'c';
+  if (c == -1) return 'e';
+  if (c <= 32) return 'm';  // blanks, control characters and bytes 0x80..0xFE
+  return c;
+}
+
+bool isHexLetter(int c) { return (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
+
+// Value of a hexadecimal digit: its upper-case code minus 55 for a letter.
+int hexDigit(int c) {
+  if (characterClass == 'c') return c - '0';
+  return (c & ~0x20) - 55;
+}
+
+// Values accumulate in 32 bits and wrap around without a message.
+int accumulate(int value, int base, int digit) {
+  return int(unsigned(value) * unsigned(base) + unsigned(digit));
+}
+
+[[noreturn]] void lexError(const std::string& text) { Chyba(text.c_str()); }
+
+void readIdentifier() {
+  int n = 0;
+  while (characterClass == 'p' || characterClass == 'c') {
+    if (n < 31) Ident[n++] = char(Znak);  // longer names are cut to 31 characters
+    CtiVstup();
+  }
+  Ident[n] = '\0';
+  Symb = KlicoveSlovo(Ident);
+}
+
+void readHexDigits(int& value) {
+  while (characterClass == 'c' || (characterClass == 'p' && isHexLetter(Znak))) {
+    value = accumulate(value, 16, hexDigit(Znak));
+    CtiVstup();
+  }
+}
+
+void readNumber() {
+  int value = Znak - '0';
+  CtiVstup();
+  if (value != 0) {
+    while (characterClass == 'c') {
+      value = accumulate(value, 10, Znak - '0');
+      CtiVstup();
+    }
+  } else if (characterClass != 'p') {
+    while (characterClass == 'c' && Znak <= '7') {
+      value = accumulate(value, 8, Znak - '0');
+      CtiVstup();
+    }
+  } else if (Znak == 'x' || Znak == 'X') {
+    CtiVstup();
+    readHexDigits(value);
+  }
+  Cislo = value;
+  Symb = NUMB;
+}
+
+int escapeValue() {
+  int c = Znak;
+  switch (c) {
+    case '"': CtiVstup(); return 34;
+    case '\'': CtiVstup(); return 39;
+    case '?': CtiVstup(); return 63;
+    case '\\': CtiVstup(); return 92;
+    case 'a': CtiVstup(); return 7;
+    case 'b': CtiVstup(); return 8;
+    case 'f': CtiVstup(); return 12;
+    case 'n': CtiVstup(); return 10;
+    case 'r': CtiVstup(); return 13;
+    case 't': CtiVstup(); return 9;
+    case 'v': CtiVstup(); return 11;
+    case 'x': {
+      CtiVstup();
+      int value = 0;
+      readHexDigits(value);
+      return value;
+    }
+    default:
+      break;
+  }
+  if (c >= '0' && c <= '7') {
+    int value = 0;
+    while (characterClass == 'c' && Znak <= '7') {
+      value = accumulate(value, 8, Znak - '0');
+      CtiVstup();
+    }
+    return value;
+  }
+  lexError(std::string("unknown character '\\") + char(c) + "'");
+}
+
+void readCharacter() {
+  CtiVstup();  // the opening quote
+  if (Znak == '\'') lexError("empty character ''");
+  int value;
+  if (Znak != '\\') {
+    value = static_cast<signed char>(Znak);
+    CtiVstup();
+  } else {
+    CtiVstup();
+    value = escapeValue();
+  }
+  if (Znak != '\'') lexError("character is not terminated '");
+  CtiVstup();
+  Cislo = value;
+  Symb = NUMB;
+}
+
+// After the first character of an operator: consumes `next` if it follows
+// and answers whether it did.
+bool follows(int next) {
+  if (characterClass != next) return false;
+  CtiVstup();
+  return true;
+}
+
+void skipLineComment() {
+  while (characterClass != 'e' && Znak != '\n') CtiVstup();
+}
+
+void skipBlockComment() {
+  CtiVstup();  // the star
+  for (;;) {
+    if (characterClass == 'e') return;
+    if (Znak == '*') {
+      CtiVstup();
+      if (Znak == '/') {
+        CtiVstup();
+        return;
+      }
+      continue;
+    }
+    CtiVstup();
+  }
+}
+
+// Reads an operator or punctuation token; returns false for a comment.
+bool readOperator() {
+  int c = Znak;
+  CtiVstup();
+  switch (c) {
+    case '!': Symb = follows('=') ? NEQ : NOT; return true;
+    case '%': Symb = follows('=') ? MODULO_ASSIGN : MODULO; return true;
+    case '&': Symb = follows('&') ? ANDAND : follows('=') ? AND_ASSIGN : AMP; return true;
+    case '*': Symb = follows('=') ? TIMES_ASSIGN : TIMES; return true;
+    case '+': Symb = follows('+') ? INCR : follows('=') ? PLUS_ASSIGN : PLUS; return true;
+    case '-':
+      Symb = follows('=') ? MINUS_ASSIGN : follows('>') ? ARROW : follows('-') ? DECR : MINUS;
+      return true;
+    case '<':
+      if (follows('<')) Symb = follows('=') ? SHL_ASSIGN : SHL;
+      else Symb = follows('=') ? LEQ : LT;
+      return true;
+    case '=': Symb = follows('=') ? EQ : ASSIGN; return true;
+    case '>':
+      if (follows('=')) Symb = GEQ;
+      else if (follows('>')) Symb = follows('=') ? SHR_ASSIGN : SHR;
+      else Symb = GT;
+      return true;
+    case '^': Symb = follows('=') ? XOR_ASSIGN : CARET; return true;
+    case '|': Symb = follows('=') ? OR_ASSIGN : follows('|') ? OROR : BAR; return true;
+    case '/':
+      if (characterClass == '/') {
+        skipLineComment();
+        return false;
+      }
+      if (characterClass == '*') {
+        skipBlockComment();
+        return false;
+      }
+      Symb = follows('=') ? DIVIDE_ASSIGN : DIVIDE;
+      return true;
+    case '(': Symb = LPAR; return true;
+    case ')': Symb = RPAR; return true;
+    case '[': Symb = LBRACKET; return true;
+    case ']': Symb = RBRACKET; return true;
+    case '.': Symb = DOT; return true;
+    case '~': Symb = TILDE; return true;
+    case ',': Symb = COMMA; return true;
+    case '?': Symb = QUEST; return true;
+    case ':': Symb = COLON; return true;
+    case ';': Symb = SEMICOLON; return true;
+    case '{': Symb = LBRACE; return true;
+    case '}': Symb = RBRACE; return true;
+    default:
+      lexError(std::string("unsupported character ") + char(c));
+  }
+}
+
+}  // namespace
+
+void CtiVstup() {
+  Znak = CtiZnak();
+  characterClass = classOf(Znak);
+}
+
+void resetLexer() {
+  Symb = NIC;
+  Cislo = 0;
+  Ident[0] = '\0';
+  Znak = 0;
+  characterClass = 'm';
+}
+
+void InitLexan(const char* name) {
+  resetLexer();
+  InitVstup(name);
+  CtiVstup();
+}
+
+void InitLexanText(const std::string& text, const char* name) {
+  resetLexer();
+  InitVstupText(text, name);
+  CtiVstup();
+}
+
+LexSymbol KlicoveSlovo(const char* text) {
+  for (const Keyword* k = TabKS; k->text; k++)
+    if (std::string_view(k->text) == text) return k->symbol;
+  return IDENT;
+}
+
+void CtiSymb() {
+  for (;;) {
+    while (characterClass == 'm') CtiVstup();
+    switch (characterClass) {
+      case 'p': readIdentifier(); return;
+      case 'c': readNumber(); return;
+      case 'e': Symb = KONEC; return;
+      case '\'': readCharacter(); return;
+      default:
+        if (readOperator()) return;
+    }
+  }
+}
+
+char* CtiRadek() {
+  char* line = CtiRadekVstupu();
+  characterClass = 'm';
+  return line;
+}

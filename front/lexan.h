@@ -1,0 +1,20 @@
+// Lexer: turns the reader's characters into tokens, one token of look-ahead.
+#pragma once
+
+#include <string>
+
+#include "front/tokens.h"
+
+extern LexSymbol Symb;  // the current token
+extern int Cislo;       // value of the current number token
+extern char Ident[32];  // text of the current identifier or keyword
+
+void InitLexan(const char* name);
+void CtiVstup();
+void CtiSymb();
+LexSymbol KlicoveSlovo(const char* text);
+char* CtiRadek();
+void resetLexer();
+
+// Test hook: lex the given text as if it were the file `name`.
+void InitLexanText(const std::string& text, const char* name);

@@ -1,0 +1,181 @@
+// Source reader and diagnostics.
+#include "front/vstup.h"
+
+#include <cstdio>
+#include <cstring>
+#include <deque>
+#include <string>
+
+#include "front/lexan.h"
+#include "tree/strom.h"
+
+namespace {
+
+constexpr int kLineLimit = 512;  // bytes per read, terminator included
+constexpr int kNameLimit = 512;  // characters of a file name kept
+
+std::string source;              // the whole input
+size_t sourcePos = 0;            // next unread byte of source
+std::deque<std::string> names;   // every file name the run has seen
+const char* nodeFileName = "";   // names.back(), or "" before the first one
+char* lineStart = Radek;         // where the current line's text begins
+
+void setFileName(const char* name) {
+  std::strncpy(JmenoSouboru, name, kNameLimit);
+  JmenoSouboru[kNameLimit] = '\0';
+  names.emplace_back(JmenoSouboru);
+  nodeFileName = names.back().c_str();
+}
+
+// Reads the next line into Radek the way a line-oriented read with a limit of
+// 512 bytes does: at most 511 bytes, up to and including a newline.  A zero
+// byte ends the line's text there.  Returns false at the end of the input.
+bool readLine() {
+  if (sourcePos >= source.size()) return false;
+  size_t n = 0;
+  while (n < kLineLimit - 1 && sourcePos < source.size()) {
+    char c = source[sourcePos++];
+    Radek[n++] = c;
+    if (c == '\n') break;
+  }
+  Radek[n] = '\0';
+  return true;
+}
+
+// Decimal value with optional leading blanks and sign; stops at the first
+// non-digit and wraps around in 32 bits instead of overflowing.
+int markerNumber(const char* s) {
+  while (*s == ' ' || *s == '\t' || *s == '\n' || *s == '\v' || *s == '\f' || *s == '\r') s++;
+  bool negative = false;
+  if (*s == '+' || *s == '-') negative = *s++ == '-';
+  unsigned value = 0;
+  while (*s >= '0' && *s <= '9') value = value * 10u + unsigned(*s++ - '0');
+  return int(negative ? 0u - value : value);
+}
+
+// A line "@name:number:text" sets the file name and line number and delivers
+// only the text.  With a single colon the line ends at that colon.
+void applyMarker() {
+  if (std::strlen(Radek) < 4 || Radek[0] != '@') return;
+  char* first = std::strchr(Radek + 1, ':');
+  if (!first) return;
+  *first = '\0';
+  char* second = std::strchr(first + 1, ':');
+  if (!second) return;
+  *second = '\0';
+  setFileName(Radek + 1);
+  CisloRadku = markerNumber(first + 1);
+  Aktualni = second + 1;
+}
+
+[[noreturn]] void report(const char* file, int line, const char* text) {
+  std::fprintf(stderr, "%s:%d: %s\n", file, line, text);
+  endRun(1);
+}
+
+}  // namespace
+
+char Radek[kLineLimit + 1];
+char* Aktualni = Radek;
+int CisloRadku = 0;
+char JmenoSouboru[kNameLimit + 1];
+
+void endRun(int status) { throw RunEnded{status}; }
+
+void resetReader() {
+  source.clear();
+  sourcePos = 0;
+  names.clear();
+  nodeFileName = "";
+  Radek[0] = '\0';
+  Aktualni = Radek;
+  lineStart = Radek;
+  CisloRadku = 0;
+  JmenoSouboru[0] = '\0';
+}
+
+const char* currentLineText() { return lineStart; }
+
+void InitVstup(const char* name) {
+  resetReader();
+  FILE* in = stdin;
+  if (name) {
+    in = std::fopen(name, "rb");
+    if (!in) {
+      std::fprintf(stderr, "input file %.512s not fined \n", name);
+      endRun(1);
+    }
+  }
+  char buffer[1 << 16];
+  size_t got;
+  while ((got = std::fread(buffer, 1, sizeof buffer, in)) > 0) source.append(buffer, got);
+  bool failed = std::ferror(in);
+  if (name) std::fclose(in);
+  if (failed) {  // a directory opens but cannot be read
+    std::fprintf(stderr, "input file %.512s not fined \n", name ? name : "-");
+    endRun(1);
+  }
+  setFileName(name ? name : "");
+}
+
+// Test hook: take the source from memory instead of a file.
+void InitVstupText(const std::string& text, const char* name) {
+  resetReader();
+  source = text;
+  setFileName(name);
+}
+
+const char* currentFileName() { return nodeFileName; }
+
+int CtiZnak() {
+  if (*Aktualni) return static_cast<signed char>(*Aktualni++);
+  if (!readLine()) return -1;
+  Aktualni = Radek;
+  CisloRadku++;
+  size_t len = std::strlen(Radek);
+  if (len == 0 || Radek[len - 1] != '\n') {
+    Radek[len] = '\n';
+    Radek[len + 1] = '\0';
+  }
+  applyMarker();
+  lineStart = Aktualni;
+  if (!*Aktualni) return -1;
+  return static_cast<signed char>(*Aktualni++);
+}
+
+char* CtiRadekVstupu() {
+  Radek[0] = '\0';
+  Aktualni = Radek;
+  if (CtiZnak() != -1) Aktualni--;
+  return Aktualni;
+}
+
+void ChybaUnOp(LexSymbol op) {
+  std::string text = std::string("operand is missing after ") + LexSymboly[op];
+  report(JmenoSouboru, CisloRadku, text.c_str());
+}
+
+void ChybaBinOp(LexSymbol op) { ChybaUnOp(op); }
+
+void Chyba1BinOp(LexSymbol op) {
+  std::string text = std::string("operand is missing before ") + LexSymboly[op];
+  report(JmenoSouboru, CisloRadku, text.c_str());
+}
+
+void ChybaSrovnani(LexSymbol expected, LexSymbol found) {
+  std::string text;
+  if (found == IDENT)
+    text = std::string("error by identity test, expected ") + LexSymboly[expected] +
+           ", but on input is " + LexSymboly[found] + " \"" + Ident + "\"";
+  else
+    text = std::string("error by comparison, expected ") + LexSymboly[expected] +
+           ", but on input is " + LexSymboly[found];
+  report(JmenoSouboru, CisloRadku, text.c_str());
+}
+
+void Chyba(const char* message, const Node* place) {
+  if (place) report(place->file, place->line, message);
+  report(JmenoSouboru, CisloRadku, message);
+}
+
+void ChybaAt(const char* file, int line, const char* message) { report(file, line, message); }

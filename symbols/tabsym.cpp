@@ -1,0 +1,285 @@
+// Type words, type lists, storage allocation and the scoped symbol table.
+//
+// The table is the list TabSym, newest entry first, with scope bookmarks in
+// it.  Lookups by name go through an index from each name to its entries,
+// newest last, so that declaring or finding a name costs the same however
+// many names the program has.
+#include "symbols/tabsym.h"
+
+#include <cstdio>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+#include "front/vstup.h"
+#include "tree/emit.h"
+
+PrvekTab* TabSym = nullptr;
+int init_mem = 64;
+
+namespace {
+
+// A frame is bounded far above anything the target can hold, so that offset
+// arithmetic can never overflow.
+constexpr long long kFrameLimit = 1 << 24;
+
+int volna_adr_mem = 64;
+int volna_adr_stack = 0;
+int volna_adr_param = 1;
+bool param_on = false;
+int stack_posledni = 0;
+int defaultTyp = 0x0104;
+int scopeDepth = 0;
+int lowestStatic = 64;
+
+std::unordered_map<std::string, std::vector<PrvekTab*>> byName;
+std::vector<std::unique_ptr<TypeList>> typeLists;
+
+[[noreturn]] void ChybaJmeno(const char* jmeno, const char* zprava) {
+  std::string text = std::string("identificator \"") + jmeno + "\" " + zprava;
+  Chyba(text.c_str());
+}
+
+void push(PrvekTab* entry) {
+  TabSym = entry;
+  if (!entry->zalozka) byName[entry->jmeno].push_back(entry);
+}
+
+PrvekTab* lookup(const char* jmeno) {
+  auto it = byName.find(jmeno);
+  if (it == byName.end() || it->second.empty()) return nullptr;
+  return it->second.back();
+}
+
+PrvekTab* mustFind(const char* jmeno) {
+  PrvekTab* entry = lookup(jmeno);
+  if (!entry) ChybaJmeno(jmeno, "not declared");
+  return entry;
+}
+
+void unlinkHead() {
+  PrvekTab* head = TabSym;
+  TabSym = head->dalsi;
+  if (!head->zalozka) {
+    auto it = byName.find(head->jmeno);
+    it->second.pop_back();
+    if (it->second.empty()) byName.erase(it);
+  }
+  delete head;
+}
+
+// Gives an entry its address: parameters get the next parameter offset,
+// statics are placed downward from the top of data memory, automatic
+// variables downward from the frame pointer.
+void allocate(PrvekTab* entry, int count) {
+  int t = entry->typ;
+  int base = t & TYP_BASE;
+  entry->len = (base == TYP_SHORT || base == TYP_INT) ? 2 : base == TYP_CHAR ? 1 : 0;
+  if (t & TYP_POINTER) {
+    entry->len = 1;
+    count = 1;
+  }
+  long long bytes = (long long)entry->len * count;
+  if (param_on) {
+    entry->adr = volna_adr_param;
+    if (volna_adr_param + bytes > kFrameLimit) Chyba("stack frame is too large");
+    volna_adr_param += int(bytes);
+    return;
+  }
+  if (entry->druh == Konstanta) return;
+  if (t & (TYP_FUNCTION | TYP_PROTOTYPE)) return;
+  if (t & TYP_STATIC) {
+    if (volna_adr_mem - bytes < 0) Chyba("data memory is full");
+    volna_adr_mem -= int(bytes);
+    entry->adr = volna_adr_mem;
+    if (entry->adr < lowestStatic) lowestStatic = entry->adr;
+  } else if (t & TYP_AUTO) {
+    if (volna_adr_stack - bytes < -kFrameLimit) Chyba("stack frame is too large");
+    volna_adr_stack -= int(bytes);
+    entry->adr = volna_adr_stack;
+  }
+}
+
+void pushEntry(const char* jmeno, DruhId druh, int typ, int adr, int count, TypeList* param) {
+  push(new PrvekTab(jmeno, druh, typ, adr, TabSym, count, param));
+}
+
+}  // namespace
+
+int typeSize(int typ) {
+  int base = typ & TYP_BASE;
+  if (base == TYP_CHAR || (typ & TYP_POINTER)) return 1;
+  if (base == TYP_SHORT || base == TYP_INT) return 2;
+  return 0;
+}
+
+bool TypeList::Compare(const TypeList* other) const {
+  const TypeList* a = this;
+  for (;;) {
+    if (!other || a->typ != other->typ) return false;
+    if (!a->dalsi) return other->dalsi == nullptr;
+    a = a->dalsi;
+    other = other->dalsi;
+  }
+}
+
+int TypeList::ParameterCount() const {
+  int n = 0;
+  for (const TypeList* t = this; t; t = t->dalsi) n++;
+  return n;
+}
+
+int TypeList::SizeCount() const {
+  int n = 0;
+  for (const TypeList* t = this; t; t = t->dalsi) n += typeSize(t->typ);
+  return n;
+}
+
+void TypeList::print() const {
+  std::vector<int> types;
+  for (const TypeList* t = this; t; t = t->dalsi) types.push_back(t->typ);
+  for (size_t i = types.size(); i-- > 0;)
+    out.printf(i + 1 == types.size() ? "%04X" : ",%04X", unsigned(types[i]));
+}
+
+TypeList* newTypeList(int typ, TypeList* dalsi) {
+  typeLists.push_back(std::make_unique<TypeList>(typ, dalsi));
+  return typeLists.back().get();
+}
+
+PrvekTab::PrvekTab(const char* jmeno, DruhId druh, int typ, int adr, PrvekTab* dalsi, int count,
+                   TypeList* param)
+    : jmeno(jmeno), druh(druh), typ(typ), adr(adr), param(param), dalsi(dalsi), depth(scopeDepth) {
+  if (druh != Zalozka) allocate(this, count);
+}
+
+void freeSymbols() {
+  while (TabSym) {
+    PrvekTab* next = TabSym->dalsi;
+    delete TabSym;
+    TabSym = next;
+  }
+  byName.clear();
+  typeLists.clear();
+}
+
+void InitMem(int size) {
+  freeSymbols();
+  defaultTyp = 0x0104;
+  init_mem = volna_adr_mem = lowestStatic = size;
+  volna_adr_stack = 0;
+  volna_adr_param = 1;
+  param_on = false;
+  stack_posledni = 0;
+  scopeDepth = 0;
+}
+
+void ParamDeklOn() {
+  volna_adr_param = 1;
+  param_on = true;
+}
+
+void ParamDeklOff() { param_on = false; }
+
+int getStack() { return volna_adr_stack; }
+
+int getStackSync() {
+  int change = volna_adr_stack - stack_posledni;
+  stack_posledni = volna_adr_stack;
+  return change;
+}
+
+int getStackBreak(int level) { return level - volna_adr_stack; }
+int getStackContinue(int level) { return level - volna_adr_stack; }
+int getDefaultTyp() { return defaultTyp; }
+int lowestStaticAddress() { return lowestStatic; }
+
+void pridejZalozku() {
+  PrvekTab* mark = new PrvekTab("", Zalozka, defaultTyp, volna_adr_stack, TabSym, 1, nullptr);
+  mark->zalozka = true;
+  push(mark);
+  scopeDepth++;
+  defaultTyp = 0x0404;
+}
+
+int odeberZalozku() {
+  for (;;) {
+    if (!TabSym) Chyba("termination of block of variables which have not started");
+    if (TabSym->zalozka) break;
+    unlinkHead();
+  }
+  volna_adr_stack = TabSym->adr;
+  defaultTyp = TabSym->typ;  // the enclosing default, base type included
+  unlinkHead();
+  scopeDepth--;
+  return volna_adr_stack;
+}
+
+void deklProm(const char* jmeno, int typ, bool init, int initvalue, TypeList* param) {
+  // A const parameter is a read-only variable holding the passed argument.
+  if ((typ & TYP_CONST) && !param_on) {
+    deklKonst(jmeno, typ, 0);
+    return;
+  }
+  PrvekTab* found = hledejId(jmeno, true);
+  if (found) {
+    if (!(typ & TYP_FUNCTION)) ChybaJmeno(jmeno, "druha deklarace");
+    if (found->typ != (typ | TYP_PROTOTYPE)) ChybaJmeno(jmeno, "druha deklarace");
+    found->typ &= typ;
+  }
+  if (typ & TYP_FUNCTION) {
+    if (found) {
+      bool equal = found->param ? found->param->Compare(param) : param == nullptr;
+      if (!equal) ChybaJmeno(jmeno, "parameters types are not identical with previous declaration");
+    }
+    pushEntry(jmeno, Promenna, typ, 0, 0, param);
+  } else {
+    pushEntry(jmeno, Promenna, typ, 0, 1, nullptr);
+  }
+  if (init) {
+    TabSym->initvalue = initvalue;
+    TabSym->init_on = true;
+  }
+}
+
+void deklPole(const char* jmeno, int typ, int pocet) {
+  if (typ & TYP_CONST) {
+    deklKonst(jmeno, typ, 0);
+    return;
+  }
+  if (hledejId(jmeno, true)) ChybaJmeno(jmeno, "second declaration");
+  if (pocet < 0) Chyba("size of an array can not be negative");
+  pushEntry(jmeno, Promenna, typ, 0, pocet, nullptr);
+}
+
+void deklKonst(const char* jmeno, int typ, int hodnota) {
+  if (!(typ & TYP_CONST)) {
+    deklProm(jmeno, typ, false, 0, nullptr);
+    return;
+  }
+  if (hledejId(jmeno, true)) ChybaJmeno(jmeno, "second declaration");
+  pushEntry(jmeno, Konstanta, typ, hodnota, 1, nullptr);
+}
+
+PrvekTab* hledejId(const char* jmeno, bool jenBlok) {
+  PrvekTab* entry = lookup(jmeno);
+  if (entry && jenBlok && entry->depth != scopeDepth) return nullptr;
+  return entry;
+}
+
+DruhId idPromKonst(const char* jmeno, int* hodnota) {
+  PrvekTab* entry = lookup(jmeno);
+  if (!entry) return Zalozka;
+  if (hodnota) *hodnota = entry->adr;
+  return entry->druh;
+}
+
+int typPromKonst(const char* jmeno) { return mustFind(jmeno)->typ; }
+int lenPromKonst(const char* jmeno) { return mustFind(jmeno)->len; }
+TypeList* paramPromKonst(const char* jmeno) { return mustFind(jmeno)->param; }
+
+int adrProm(const char* jmeno) {
+  PrvekTab* entry = mustFind(jmeno);
+  if (entry->druh != Promenna) ChybaJmeno(jmeno, "is not variable");
+  return entry->adr;
+}

@@ -1,0 +1,141 @@
+// Node construction, the node arena and the small operations of the tree.
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "front/vstup.h"
+#include "symbols/tabsym.h"
+#include "tree/emit.h"
+#include "tree/strom.h"
+
+namespace {
+std::vector<Node*> arena;  // every node made in this run
+
+void copyName(char (&to)[32], const char* from) {
+  size_t n = from ? std::strlen(from) : 0;
+  if (n > sizeof to - 1) n = sizeof to - 1;
+  std::memcpy(to, from, n);
+  to[n] = '\0';
+}
+}  // namespace
+
+Node::Node() : line(CisloRadku), file(currentFileName()) { arena.push_back(this); }
+Node::~Node() = default;
+Node* Node::Optimize() { return this; }
+void Node::print() { out.puts("\n"); }
+
+void Node::copyInfo(const Node* from) {
+  line = from->line;
+  file = from->file;
+}
+
+void freeAllNodes() {
+  for (Node* node : arena) delete node;
+  arena.clear();
+}
+
+// ---- Expr defaults ----
+
+Node* Expr::Optimize() { return this; }
+void Expr::Translate() { out.puts("\n"); }
+void Expr::print() { out.puts("\n"); }
+
+int Expr::GetAddr() {
+  out.puts("\n");
+  return 0;
+}
+
+bool Expr::IsSimple() { return false; }
+void Expr::TranslateSimple() { Translate(); }
+int Expr::ParameterCount() { return 1; }
+
+void Expr::copyExprFields(const Expr* from) {
+  copyInfo(from);
+  typ = from->typ;
+  adr = from->adr;
+}
+
+// ---- leaves ----
+
+// A number's type follows from its value: constant always, unsigned when not
+// negative, one byte when it fits in a signed or unsigned byte.
+Numb::Numb(int value) : value(value) {
+  typ = TYP_CONST;
+  if (value >= 0) typ |= TYP_UNSIGNED;
+  typ |= (value >= -128 && value <= 255) ? TYP_CHAR : TYP_INT;
+}
+
+Expr* Numb::clone() {
+  Numb* copy = new Numb(value);
+  copy->copyExprFields(this);
+  return copy;
+}
+
+Var::Var(const char* name, int adr, int typ) {
+  copyName(this->name, name);
+  this->adr = adr;
+  this->typ = typ;
+}
+
+bool Var::IsSimple() { return !(typ & TYP_FUNCTION); }
+
+Expr* Var::clone() {
+  Var* copy = new Var(name, adr, typ);
+  copy->copyExprFields(this);
+  return copy;
+}
+
+Type::Type(int typ, Expr* expr) : expr(expr) { this->typ = typ; }
+int Type::GetAddr() { return expr ? expr->GetAddr() : Expr::GetAddr(); }
+bool Type::IsSimple() { return expr && expr->IsSimple(); }
+
+Expr* Type::clone() {
+  Type* copy = new Type(typ, expr ? expr->clone() : nullptr);
+  copy->copyExprFields(this);
+  return copy;
+}
+
+bool Deref::IsSimple() { return expr && expr->IsSimple(); }
+
+// ---- operators ----
+
+BinOp::BinOp(Operator op, Expr* left, Expr* right) : op(op), left(left), right(right) {
+  typ = TYP_CONST;
+}
+
+int BinOp::ParameterCount() {
+  if (op != OP_COMMA) return 1;
+  return (right ? right->ParameterCount() : 0) + (left ? left->ParameterCount() : 0);
+}
+
+Expr* BinOp::clone() {
+  BinOp* copy = new BinOp(op, left ? left->clone() : nullptr, right ? right->clone() : nullptr);
+  copy->copyExprFields(this);
+  return copy;
+}
+
+// ---- statements and program ----
+
+InlineAsm::InlineAsm(const char* text) : text(new char[std::strlen(text) + 1]) {
+  std::strcpy(this->text, text);
+}
+
+InlineAsm::~InlineAsm() { delete[] text; }
+
+FunctList::FunctList(const char* name, Statm* body, Funct* next) : body(body), next(next) {
+  copyName(this->name, name);
+}
+
+Expr* VarOrConst(const char* name) {
+  int value = 0;
+  switch (idPromKonst(name, &value)) {
+    case Promenna:
+      return new Var(name, value, typPromKonst(name));
+    case Konstanta:
+      return new Numb(value);
+    default: {
+      std::string text = std::string("var or const \"") + name + "\" is not declared";
+      Chyba(text.c_str());
+    }
+  }
+}

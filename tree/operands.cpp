@@ -1,0 +1,119 @@
+// Operand translation: variables, numbers, casts, dereference and address-of.
+#include "front/vstup.h"
+#include "symbols/tabsym.h"
+#include "tree/emit.h"
+#include "tree/strom.h"
+
+// Loads the variable into pair `reg` (1: s2/s3, 0: s0/s1).
+void Var::load(int reg) {
+  unsigned lo = unsigned(2 * reg), hi = lo + 1;
+  out.printf("        ; variable %s\n", name);
+  if (typ & TYP_FUNCTION) Chyba("function is called without parameter", this);
+  if (typ & TYP_ARRAY) {
+    // The value of an array is its address; from here on it is a pointer.
+    typ = (typ & ~TYP_ARRAY) | TYP_POINTER;
+    if (typ & TYP_STATIC) {
+      out.printf("        LOAD    s%1X,%02X\n", lo, unsigned(adr) & 0xFF);
+    } else if (typ & TYP_AUTO) {
+      out.printf("        LOAD    s%1X,%02X\n", lo, unsigned(adr) & 0xFF);
+      out.printf("        ADD     s%1X,sE\n", lo);
+    }
+    return;
+  }
+  int n = typeSize(typ);
+  if (typ & TYP_STATIC) {
+    if (n >= 1) out.printf("        FETCH   s%1X,%02X\n", lo, unsigned(adr) & 0xFF);
+    if (n >= 2) out.printf("        FETCH   s%1X,%02X\n", hi, unsigned(adr + 1) & 0xFF);
+  } else if (typ & TYP_AUTO) {
+    if (n >= 1) {
+      out.puts("        LOAD    sD,sE\n");
+      if (adr > 0) out.printf("        ADD     sD,%02X\n", unsigned(adr));
+      else if (adr < 0) out.printf("        SUB     sD,%02X\n", 0u - unsigned(adr));
+      out.printf("        FETCH   s%1X,(sD)\n", lo);
+    }
+    if (n >= 2) out.printf("        ADD     sD,01\n        FETCH   s%1X,(sD)\n", hi);
+  }
+}
+
+void Var::Translate() { load(1); }
+void Var::TranslateSimple() { load(0); }
+
+int Var::GetAddr() {
+  out.puts("        ; store variable\n");
+  return adr;
+}
+
+// Loads the number, high byte first for a two-byte type.
+static void loadNumber(const Numb* n, unsigned lo) {
+  out.printf("        ; constant %d\n", n->value);
+  int base = n->typ & TYP_BASE;
+  unsigned v = unsigned(n->value);
+  if (base == TYP_SHORT || base == TYP_INT) out.printf("        LOAD    s%1X,%02X\n", lo + 1, (v >> 8) & 0xFF);
+  out.printf("        LOAD    s%1X,%02X\n", lo, v & 0xFF);
+}
+
+void Numb::Translate() { loadNumber(this, 2); }
+void Numb::TranslateSimple() { loadNumber(this, 0); }
+
+void Type::Translate() {
+  if (expr) expr->Translate();
+  out.puts("        ; type conversion \n");
+  CAST(1, expr ? expr->typ : 0, typ);
+}
+
+void Type::TranslateSimple() {
+  if (expr) expr->TranslateSimple();
+  out.puts("        ; type conversion \n");
+  CAST(0, expr ? expr->typ : 0, typ);
+}
+
+void Deref::Translate() {
+  if (!expr) return;
+  expr->Translate();
+  out.puts("        ; dereference\n");
+  if (!(expr->typ & (TYP_POINTER | TYP_ARRAY))) Chyba("dereference needs pointer !", this);
+  typ = expr->typ & ~(TYP_POINTER | TYP_ARRAY);
+  int n = typeSize(typ);
+  if (n == 1) out.puts("        FETCH   s2,(s2)\n");
+  else if (n == 2)
+    out.puts("        LOAD    s3,s2\n        FETCH   s2,(s3)\n        ADD     s3,01\n        FETCH   s3,(s3)\n");
+}
+
+void Deref::TranslateSimple() {
+  if (!expr) return;
+  expr->TranslateSimple();
+  out.puts("        ; dereference\n");
+  if (!(expr->typ & (TYP_POINTER | TYP_ARRAY))) Chyba("dereference must use pointer !", this);
+  typ = expr->typ & ~(TYP_POINTER | TYP_ARRAY);
+  int n = typeSize(typ);
+  if (n == 1) out.puts("        FETCH   s0,(s0)\n");
+  else if (n == 2)
+    out.puts("        LOAD    s1,s0\n        FETCH   s0,(s1)\n        ADD     s1,01\n        FETCH   s1,(s1)\n");
+}
+
+// Checks that the operand has an address and records it; no instruction.
+void Ref::TranslateTarget() {
+  out.puts("        ; reference\n");
+  if (as<Numb>(expr)) Chyba("reference to constant or writing to constant is not possible", this);
+  Var* v = as<Var>(expr);
+  if (!v) Chyba("attempt for reference of expression which has no reference", this);
+  if (v->typ & TYP_ARRAY) Chyba("array has no reference", this);
+  if (v->typ & TYP_CONST) Chyba("constant has no reference", this);
+  if (v->typ & (TYP_FUNCTION | TYP_PROTOTYPE)) Chyba("function has no reference", this);
+  adr = v->GetAddr();
+  typ = v->typ | TYP_ARRAY;
+}
+
+// &x as a value: the address goes into s2 the way an array's address does,
+// and the value is a pointer to x's type.
+void Ref::Translate() {
+  TranslateTarget();
+  Var* v = static_cast<Var*>(expr);
+  if (v->typ & TYP_STATIC) {
+    out.printf("        LOAD    s2,%02X\n", unsigned(adr) & 0xFF);
+  } else if (v->typ & TYP_AUTO) {
+    out.printf("        LOAD    s2,%02X\n", unsigned(adr) & 0xFF);
+    out.puts("        ADD     s2,sE\n");
+  }
+  typ = (typ & ~TYP_ARRAY) | TYP_POINTER;
+}

@@ -1,0 +1,478 @@
+// Syntax tree node classes.
+//
+// The parser builds the whole unit into one tree; the optimizer folds it and
+// every node then writes its own assembly.  Nodes are owned by the node
+// arena: every node registers itself when it is made and the arena frees
+// them all when the run ends, so the optimizer can drop nodes and the
+// translation can share them without anyone freeing a node twice.
+#pragma once
+
+#include <cstddef>
+
+enum Operator {
+  OP_MUL = 0, OP_DIV, OP_MOD, OP_ADD, OP_SUB, OP_SHL, OP_SHR, OP_LT, OP_LE, OP_GT, OP_GE,
+  OP_EQ, OP_NE, OP_AND, OP_XOR, OP_OR, OP_LOR, OP_LAND, OP_COMMA, OP_NONE,
+  OP_ASSIGN = 20, OP_MUL_ASSIGN, OP_DIV_ASSIGN, OP_MOD_ASSIGN, OP_ADD_ASSIGN, OP_SUB_ASSIGN,
+  OP_SHL_ASSIGN, OP_SHR_ASSIGN, OP_AND_ASSIGN, OP_XOR_ASSIGN, OP_OR_ASSIGN, OP_CALL
+};
+
+class Node {
+ public:
+  Node();
+  Node(const Node&) = delete;
+  Node& operator=(const Node&) = delete;
+
+  virtual Node* Optimize();
+  virtual void Translate() = 0;
+  virtual ~Node();
+  virtual void print();
+
+  void copyInfo(const Node* from);
+
+  // Register-level code shared by all translations (pairs: 1 = s2/s3, 0 = s0/s1).
+  void PUSH(int n);
+  void POP(int n);
+  int STORE(int reg, int type);
+  int STOREC(int reg, int type, int addr, int storage);
+  int CAST(int reg, int from, int to);
+  int CONV(int reg, int type, int other);
+
+  int line;
+  const char* file;  // lives as long as the run
+};
+
+// Frees every node made since the last call.
+void freeAllNodes();
+// The common type of two operands (constant, width of the wider, unsigned
+// only if both are, pointer and array bits of either).
+int commonType(int type, int other);
+
+class Expr : public Node {
+ public:
+  Node* Optimize() override;
+  void Translate() override;
+  void print() override;
+  virtual int GetAddr();
+  virtual bool IsSimple();
+  virtual void TranslateSimple();
+  virtual int ParameterCount();
+  // A copy of the whole expression, for the value side of a compound
+  // assignment or increment, so that translating one side never changes the
+  // other.
+  virtual Expr* clone() = 0;
+
+  int typ = 0;
+  int adr = 0;
+  // Set by statements that drop the value (expression statements, for
+  // clauses, the left side of a comma).
+  bool valueUnused = false;
+
+ protected:
+  void copyExprFields(const Expr* from);
+};
+
+class Numb : public Expr {
+ public:
+  explicit Numb(int value);
+  void Translate() override;
+  void print() override;
+  bool IsSimple() override { return true; }
+  void TranslateSimple() override;
+  Expr* clone() override;
+  int Value() const { return value; }
+
+  int value;
+};
+
+class Var : public Expr {
+ public:
+  Var(const char* name, int adr, int typ);
+  void Translate() override;
+  void print() override;
+  int GetAddr() override;
+  bool IsSimple() override;
+  void TranslateSimple() override;
+  Expr* clone() override;
+
+  char name[32];
+
+ private:
+  void load(int reg);
+};
+
+class Type : public Expr {
+ public:
+  Type(int typ, Expr* expr);
+  void Translate() override;
+  void print() override;
+  int GetAddr() override;
+  bool IsSimple() override;
+  void TranslateSimple() override;
+  Expr* clone() override;
+
+  Expr* expr;
+};
+
+class BinOp : public Expr {
+ public:
+  BinOp(Operator op, Expr* left, Expr* right);
+  Node* Optimize() override;
+  void Translate() override;
+  void print() override;
+  int ParameterCount() override;
+  Expr* clone() override;
+
+  Operator op;
+  Expr* left;
+  Expr* right;
+
+ private:
+  // Where the common frame left the operands.
+  struct Operands {
+    int n;          // bytes the operator sequence handles
+    bool stacked;   // left in pair 0 and right in pair 1
+    int leftType;   // the operands' own types after their translation
+    int rightType;
+  };
+  Operands evaluateOperands();
+  bool pointerRules(const Operands& o);
+  void additive(const Operands& o);
+  void bitwise(const Operands& o);
+  void shift(const Operands& o);
+  void comparison(const Operands& o);
+  void equality(const Operands& o);
+  void logical(const Operands& o);
+  void multiply(const Operands& o);
+  void divide(const Operands& o);
+  void assign();
+  void comma();
+  void call();
+};
+
+// The seven unary operators and the two operand operators share one shape.
+class UnaryExpr : public Expr {
+ public:
+  explicit UnaryExpr(Expr* expr) : expr(expr) {}
+  Node* Optimize() override;
+
+  Expr* expr;
+
+ protected:
+  void printAround(const char* before, const char* after);
+  template <class T>
+  Expr* cloneAs() {
+    T* copy = new T(expr ? expr->clone() : nullptr);
+    copy->copyExprFields(this);
+    return copy;
+  }
+};
+
+// ++x, --x, x++, x--: translated as the equivalent assignment tree.
+class StepExpr : public UnaryExpr {
+ public:
+  using UnaryExpr::UnaryExpr;
+  void Translate() override;
+
+ protected:
+  virtual const char* comment() const = 0;
+  virtual bool increments() const = 0;
+  virtual bool postfix() const = 0;
+};
+
+class PostfixPlus : public StepExpr {
+ public:
+  using StepExpr::StepExpr;
+  void print() override;
+  Expr* clone() override { return cloneAs<PostfixPlus>(); }
+
+ protected:
+  const char* comment() const override { return "        ; postfix plus\n"; }
+  bool increments() const override { return true; }
+  bool postfix() const override { return true; }
+};
+
+class PrefixPlus : public StepExpr {
+ public:
+  using StepExpr::StepExpr;
+  void print() override;
+  Expr* clone() override { return cloneAs<PrefixPlus>(); }
+
+ protected:
+  const char* comment() const override { return "        ; prefix plus\n"; }
+  bool increments() const override { return true; }
+  bool postfix() const override { return false; }
+};
+
+class PostfixMinus : public StepExpr {
+ public:
+  using StepExpr::StepExpr;
+  void print() override;
+  Expr* clone() override { return cloneAs<PostfixMinus>(); }
+
+ protected:
+  const char* comment() const override { return "        ; postfix minus\n"; }
+  bool increments() const override { return false; }
+  bool postfix() const override { return true; }
+};
+
+class PrefixMinus : public StepExpr {
+ public:
+  using StepExpr::StepExpr;
+  void print() override;
+  Expr* clone() override { return cloneAs<PrefixMinus>(); }
+
+ protected:
+  const char* comment() const override { return "        ; prefix minus\n"; }
+  bool increments() const override { return false; }
+  bool postfix() const override { return false; }
+};
+
+class Ref : public UnaryExpr {
+ public:
+  using UnaryExpr::UnaryExpr;
+  Node* Optimize() override;
+  void Translate() override;
+  void print() override;
+  Expr* clone() override { return cloneAs<Ref>(); }
+  // The address-of as an assignment's target: records the address, writes
+  // no instruction.
+  void TranslateTarget();
+};
+
+class Deref : public UnaryExpr {
+ public:
+  using UnaryExpr::UnaryExpr;
+  void Translate() override;
+  void print() override;
+  bool IsSimple() override;
+  void TranslateSimple() override;
+  Expr* clone() override { return cloneAs<Deref>(); }
+};
+
+class LogNeg : public UnaryExpr {
+ public:
+  using UnaryExpr::UnaryExpr;
+  Node* Optimize() override;
+  void Translate() override;
+  void print() override;
+  Expr* clone() override { return cloneAs<LogNeg>(); }
+};
+
+class BitNeg : public UnaryExpr {
+ public:
+  using UnaryExpr::UnaryExpr;
+  Node* Optimize() override;
+  void Translate() override;
+  void print() override;
+  Expr* clone() override { return cloneAs<BitNeg>(); }
+};
+
+class UnMinus : public UnaryExpr {
+ public:
+  using UnaryExpr::UnaryExpr;
+  Node* Optimize() override;
+  void Translate() override;
+  void print() override;
+  Expr* clone() override { return cloneAs<UnMinus>(); }
+};
+
+// ---- statements ----
+
+class Statm : public Node {};
+
+class Empty : public Statm {
+ public:
+  void Translate() override {}
+  void print() override {}
+};
+
+class VyrazStat : public Statm {
+ public:
+  explicit VyrazStat(Expr* expr) : expr(expr) {}
+  Node* Optimize() override;
+  void Translate() override;
+  void print() override;
+
+  Expr* expr;
+};
+
+class StatmList : public Statm {
+ public:
+  StatmList(Statm* first, Statm* rest) : first(first), rest(rest) {}
+  Node* Optimize() override;
+  void Translate() override;
+  void print() override;
+
+  Statm* first;
+  Statm* rest;
+};
+
+class StackSync : public Statm {
+ public:
+  StackSync(int stack, Statm* statm) : statm(statm), stack(stack) {}
+  Node* Optimize() override;
+  void Translate() override;
+  void print() override;
+
+  Statm* statm;
+  int stack;
+};
+
+class If : public Statm {
+ public:
+  If(Expr* cond, Statm* thenStatm, Statm* elseStatm)
+      : cond(cond), thenStatm(thenStatm), elseStatm(elseStatm) {}
+  Node* Optimize() override;
+  void Translate() override;
+  void print() override;
+
+  Expr* cond;
+  Statm* thenStatm;
+  Statm* elseStatm;
+};
+
+class While : public Statm {
+ public:
+  While(Expr* cond, Statm* body) : cond(cond), body(body) {}
+  Node* Optimize() override;
+  void Translate() override;
+  void print() override;
+
+  Expr* cond;
+  Statm* body;
+};
+
+class DoWhile : public Statm {
+ public:
+  DoWhile(Expr* cond, Statm* body) : cond(cond), body(body) {}
+  Node* Optimize() override;
+  void Translate() override;
+  void print() override;
+
+  Expr* cond;
+  Statm* body;
+};
+
+class For : public Statm {
+ public:
+  For(Expr* init, Expr* cond, Expr* step, Statm* body)
+      : init(init), cond(cond), step(step), body(body) {}
+  Node* Optimize() override;
+  void Translate() override;
+  void print() override;
+
+  Expr* init;
+  Expr* cond;
+  Expr* step;
+  Statm* body;
+};
+
+class Case : public Statm {
+ public:
+  Case(Numb* value, Statm* body, Case* next) : value(value), body(body), next(next) {}
+  Node* Optimize() override;
+  void Translate() override;
+  void print() override;
+
+  Numb* value;
+  Statm* body;
+  Case* next;
+};
+
+class Switch : public Statm {
+ public:
+  Switch(Expr* expr, Case* cases) : expr(expr), cases(cases) {}
+  Node* Optimize() override;
+  void Translate() override;
+  void print() override;
+
+  Expr* expr;
+  Case* cases;
+};
+
+class Break : public Statm {
+ public:
+  explicit Break(int stack) : stack(stack) {}
+  void Translate() override;
+  void print() override;
+
+  int stack;
+};
+
+class Continue : public Statm {
+ public:
+  explicit Continue(int stack) : stack(stack) {}
+  void Translate() override;
+  void print() override;
+
+  int stack;
+};
+
+class Return : public Statm {
+ public:
+  explicit Return(Expr* expr) : expr(expr) {}
+  Node* Optimize() override;
+  void Translate() override;
+  void print() override;
+
+  Expr* expr;
+};
+
+class InlineAsm : public Statm {
+ public:
+  explicit InlineAsm(const char* text);
+  ~InlineAsm() override;
+  void Translate() override;
+  void print() override;
+
+  char* text;
+};
+
+class Irq : public Statm {
+ public:
+  explicit Irq(bool on) : on(on) {}
+  void Translate() override;
+  void print() override;
+
+  bool on;
+};
+
+// ---- program ----
+
+class Funct : public Node {};
+
+class FunctList : public Funct {
+ public:
+  FunctList(const char* name, Statm* body, Funct* next);
+  Node* Optimize() override;
+  void Translate() override;
+  void print() override;
+
+  char name[32];
+  Statm* body;
+  Funct* next;
+};
+
+class Prog : public Node {
+ public:
+  explicit Prog(FunctList* functs) : functs(functs) {}
+  Node* Optimize() override;
+  void Translate() override;
+  void print() override;
+
+  FunctList* functs;
+};
+
+// A Var for a declared variable or function, a Numb for a named constant.
+Expr* VarOrConst(const char* name);
+
+// Node class tests used by the optimizer and the code generator.
+template <class T>
+T* as(Node* node) {
+  return dynamic_cast<T*>(node);
+}
+
+// Runtime routine request flags, set by the multiply and divide translation.
+extern bool mult1616, mult1515, mult1615, mult1516, mult88, mult77, mult87, mult78, div88, div1616;
+void VlozMakra();
+void resetCodeGenerator();
