@@ -7,12 +7,15 @@
 # Substitutions: %s the test file, %S its folder, %t a scratch file name,
 # %tarvelcc the compiler, %FileCheck (or FileCheck) the checker.
 # "%expect N command..." runs the command and fails unless it exits with N.
+# split-file (several inputs in one test file) is on the PATH.
 # Every RUN line must succeed; pipelines fail when any stage fails.
 set -u
 test_file=$1
 compiler=$2
 filecheck=$3
 scratch=$(mktemp -d)
+# FileCheck's folder also holds split-file and not.
+export PATH="$(dirname "$filecheck"):$PATH"
 trap 'rm -rf "$scratch"' EXIT
 
 prelude='expect() { local want=$1; shift; "$@"; local got=$?;
