@@ -1,6 +1,9 @@
 // Lexer.
 #include "front/lexan.h"
 
+#include <string_view>
+#include <unordered_map>
+
 #include "front/vstup.h"
 
 void InitVstupText(const std::string& text, const char* name);
@@ -265,10 +268,16 @@ void InitLexanText(const std::string& text, const char* name) {
   CtiVstup();
 }
 
+// Looks the text up in TabKS through an index built on first use: every
+// identifier of the source passes here.
 LexSymbol KlicoveSlovo(const char* text) {
-  for (const Keyword* k = TabKS; k->text; k++)
-    if (std::string_view(k->text) == text) return k->symbol;
-  return IDENT;
+  static const std::unordered_map<std::string_view, LexSymbol> index = [] {
+    std::unordered_map<std::string_view, LexSymbol> map;
+    for (const Keyword* k = TabKS; k->text; k++) map.emplace(k->text, k->symbol);
+    return map;
+  }();
+  auto it = index.find(text);
+  return it == index.end() ? IDENT : it->second;
 }
 
 void CtiSymb() {

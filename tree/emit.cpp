@@ -9,7 +9,6 @@
 #include "tree/strom.h"
 
 namespace {
-constexpr size_t kBufferSize = 1 << 20;
 int lbl = 0;
 }  // namespace
 
@@ -42,38 +41,81 @@ void Output::drain() {
   used_ = 0;
 }
 
-void Output::write(const char* text, size_t n) {
-  if (used_ + n > kBufferSize) {
-    drain();
-    if (failed_) Chyba("cannot write the output");
-    if (n > kBufferSize) {
-      if (sink_) sink_->append(text, n);
-      else if (file_ && std::fwrite(text, 1, n, file_) != n) Chyba("cannot write the output");
-      return;
-    }
+void Output::writeLarge(const char* text, size_t n) {
+  drain();
+  if (failed_) Chyba("cannot write the output");
+  if (n <= kBufferSize) {
+    std::memcpy(buffer_, text, n);
+    used_ = n;
+  } else if (sink_) {
+    sink_->append(text, n);
+  } else if (file_ && std::fwrite(text, 1, n, file_) != n) {
+    Chyba("cannot write the output");
   }
-  std::memcpy(buffer_ + used_, text, n);
-  used_ += n;
 }
 
-void Output::puts(const char* text) { write(text, std::strlen(text)); }
-
+// A small formatter for the conversions the code generator uses (%s %c %d
+// %u %X with an optional zero flag and width).  It writes straight into the
+// buffer: formatting through the C library dominated the run time.
 void Output::printf(const char* format, ...) {
-  char line[256];
   va_list args;
   va_start(args, format);
-  int n = std::vsnprintf(line, sizeof line, format, args);
-  va_end(args);
-  if (n < 0) return;
-  if (size_t(n) < sizeof line) {
-    write(line, size_t(n));
-    return;
+  const char* run = format;
+  const char* p = format;
+  for (; *p; p++) {
+    if (*p != '%') continue;
+    write(run, size_t(p - run));
+    bool zeros = *++p == '0';
+    if (zeros) p++;
+    int width = 0;
+    while (*p >= '0' && *p <= '9') width = width * 10 + (*p++ - '0');
+    char digits[16];
+    char* end = digits + sizeof digits;
+    char* start = end;
+    bool negative = false;
+    switch (*p) {
+      case 's': {
+        const char* text = va_arg(args, const char*);
+        size_t n = std::strlen(text);
+        for (size_t i = n; i < size_t(width); i++) write(" ", 1);
+        write(text, n);
+        run = p + 1;
+        continue;
+      }
+      case 'c':
+        digits[0] = char(va_arg(args, int));
+        start = digits;
+        end = digits + 1;
+        break;
+      case 'd': {
+        int v = va_arg(args, int);
+        negative = v < 0;
+        unsigned u = negative ? 0u - unsigned(v) : unsigned(v);
+        do *--start = char('0' + u % 10); while (u /= 10);
+        break;
+      }
+      case 'u': {
+        unsigned u = va_arg(args, unsigned);
+        do *--start = char('0' + u % 10); while (u /= 10);
+        break;
+      }
+      default: {  // 'X'
+        unsigned u = va_arg(args, unsigned);
+        do *--start = "0123456789ABCDEF"[u & 15]; while (u >>= 4);
+        break;
+      }
+    }
+    int length = int(end - start) + negative;
+    if (!zeros)
+      for (int i = length; i < width; i++) write(" ", 1);
+    if (negative) write("-", 1);
+    if (zeros)
+      for (int i = length; i < width; i++) write("0", 1);
+    write(start, size_t(end - start));
+    run = p + 1;
   }
-  std::string longer(size_t(n) + 1, '\0');
-  va_start(args, format);
-  std::vsnprintf(&longer[0], longer.size(), format, args);
+  write(run, size_t(p - run));
   va_end(args);
-  write(longer.data(), size_t(n));
 }
 
 bool Output::flush() {

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 class Output {
@@ -18,14 +19,24 @@ class Output {
   // Collects the text in `sink` instead (unit tests).
   void toString(std::string* sink);
 
-  void write(const char* text, size_t n);
-  void puts(const char* text);
+  void write(const char* text, size_t n) {
+    if (used_ + n <= kBufferSize) {
+      std::memcpy(buffer_ + used_, text, n);
+      used_ += n;
+    } else {
+      writeLarge(text, n);
+    }
+  }
+  // Inline, so that the length of a literal is known when compiling.
+  void puts(const char* text) { write(text, std::strlen(text)); }
   void printf(const char* format, ...) __attribute__((format(printf, 2, 3)));
   // Writes out what is buffered; false when the write failed.
   bool flush();
 
  private:
+  static constexpr size_t kBufferSize = 1 << 20;
   void drain();
+  void writeLarge(const char* text, size_t n);
 
   std::FILE* file_ = nullptr;
   std::string* sink_ = nullptr;

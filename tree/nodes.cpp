@@ -9,12 +9,17 @@
 #include "tree/strom.h"
 
 namespace {
-std::vector<Node*> arena;  // every node made in this run
+std::vector<Node*> arena;  // every node made in this run, for the destructors
+
+// Node storage: large blocks handed out front to back, all released at once.
+constexpr size_t kBlockSize = 1 << 20;
+std::vector<char*> blocks;
+size_t blockUsed = kBlockSize;
 
 void copyName(char (&to)[32], const char* from) {
   size_t n = from ? std::strlen(from) : 0;
   if (n > sizeof to - 1) n = sizeof to - 1;
-  std::memcpy(to, from, n);
+  if (n) std::memcpy(to, from, n);  // from may be null (no name)
   to[n] = '\0';
 }
 }  // namespace
@@ -29,9 +34,23 @@ void Node::copyInfo(const Node* from) {
   file = from->file;
 }
 
+void* Node::operator new(size_t size) {
+  size = (size + alignof(std::max_align_t) - 1) & ~(alignof(std::max_align_t) - 1);
+  if (blockUsed + size > kBlockSize) {
+    blocks.push_back(static_cast<char*>(::operator new(kBlockSize)));
+    blockUsed = 0;
+  }
+  void* memory = blocks.back() + blockUsed;
+  blockUsed += size;
+  return memory;
+}
+
 void freeAllNodes() {
-  for (Node* node : arena) delete node;
+  for (Node* node : arena) node->~Node();
   arena.clear();
+  for (char* block : blocks) ::operator delete(block);
+  blocks.clear();
+  blockUsed = kBlockSize;
 }
 
 // ---- Expr defaults ----

@@ -8,6 +8,8 @@
 #pragma once
 
 #include <cstddef>
+#include <type_traits>
+#include <typeinfo>
 
 enum Operator {
   OP_MUL = 0, OP_DIV, OP_MOD, OP_ADD, OP_SUB, OP_SHL, OP_SHR, OP_LT, OP_LE, OP_GT, OP_GE,
@@ -21,6 +23,10 @@ class Node {
   Node();
   Node(const Node&) = delete;
   Node& operator=(const Node&) = delete;
+
+  // Nodes come from the node arena; they are never deleted one by one.
+  static void* operator new(size_t size);
+  static void operator delete(void*) {}
 
   virtual Node* Optimize();
   virtual void Translate() = 0;
@@ -71,7 +77,7 @@ class Expr : public Node {
   void copyExprFields(const Expr* from);
 };
 
-class Numb : public Expr {
+class Numb final : public Expr {
  public:
   explicit Numb(int value);
   void Translate() override;
@@ -84,7 +90,7 @@ class Numb : public Expr {
   int value;
 };
 
-class Var : public Expr {
+class Var final : public Expr {
  public:
   Var(const char* name, int adr, int typ);
   void Translate() override;
@@ -100,7 +106,7 @@ class Var : public Expr {
   void load(int reg);
 };
 
-class Type : public Expr {
+class Type final : public Expr {
  public:
   Type(int typ, Expr* expr);
   void Translate() override;
@@ -113,7 +119,7 @@ class Type : public Expr {
   Expr* expr;
 };
 
-class BinOp : public Expr {
+class BinOp final : public Expr {
  public:
   BinOp(Operator op, Expr* left, Expr* right);
   Node* Optimize() override;
@@ -179,7 +185,7 @@ class StepExpr : public UnaryExpr {
   virtual bool postfix() const = 0;
 };
 
-class PostfixPlus : public StepExpr {
+class PostfixPlus final : public StepExpr {
  public:
   using StepExpr::StepExpr;
   void print() override;
@@ -191,7 +197,7 @@ class PostfixPlus : public StepExpr {
   bool postfix() const override { return true; }
 };
 
-class PrefixPlus : public StepExpr {
+class PrefixPlus final : public StepExpr {
  public:
   using StepExpr::StepExpr;
   void print() override;
@@ -203,7 +209,7 @@ class PrefixPlus : public StepExpr {
   bool postfix() const override { return false; }
 };
 
-class PostfixMinus : public StepExpr {
+class PostfixMinus final : public StepExpr {
  public:
   using StepExpr::StepExpr;
   void print() override;
@@ -215,7 +221,7 @@ class PostfixMinus : public StepExpr {
   bool postfix() const override { return true; }
 };
 
-class PrefixMinus : public StepExpr {
+class PrefixMinus final : public StepExpr {
  public:
   using StepExpr::StepExpr;
   void print() override;
@@ -227,7 +233,7 @@ class PrefixMinus : public StepExpr {
   bool postfix() const override { return false; }
 };
 
-class Ref : public UnaryExpr {
+class Ref final : public UnaryExpr {
  public:
   using UnaryExpr::UnaryExpr;
   Node* Optimize() override;
@@ -239,7 +245,7 @@ class Ref : public UnaryExpr {
   void TranslateTarget();
 };
 
-class Deref : public UnaryExpr {
+class Deref final : public UnaryExpr {
  public:
   using UnaryExpr::UnaryExpr;
   void Translate() override;
@@ -249,7 +255,7 @@ class Deref : public UnaryExpr {
   Expr* clone() override { return cloneAs<Deref>(); }
 };
 
-class LogNeg : public UnaryExpr {
+class LogNeg final : public UnaryExpr {
  public:
   using UnaryExpr::UnaryExpr;
   Node* Optimize() override;
@@ -258,7 +264,7 @@ class LogNeg : public UnaryExpr {
   Expr* clone() override { return cloneAs<LogNeg>(); }
 };
 
-class BitNeg : public UnaryExpr {
+class BitNeg final : public UnaryExpr {
  public:
   using UnaryExpr::UnaryExpr;
   Node* Optimize() override;
@@ -267,7 +273,7 @@ class BitNeg : public UnaryExpr {
   Expr* clone() override { return cloneAs<BitNeg>(); }
 };
 
-class UnMinus : public UnaryExpr {
+class UnMinus final : public UnaryExpr {
  public:
   using UnaryExpr::UnaryExpr;
   Node* Optimize() override;
@@ -280,13 +286,13 @@ class UnMinus : public UnaryExpr {
 
 class Statm : public Node {};
 
-class Empty : public Statm {
+class Empty final : public Statm {
  public:
   void Translate() override {}
   void print() override {}
 };
 
-class VyrazStat : public Statm {
+class VyrazStat final : public Statm {
  public:
   explicit VyrazStat(Expr* expr) : expr(expr) {}
   Node* Optimize() override;
@@ -296,7 +302,7 @@ class VyrazStat : public Statm {
   Expr* expr;
 };
 
-class StatmList : public Statm {
+class StatmList final : public Statm {
  public:
   StatmList(Statm* first, Statm* rest) : first(first), rest(rest) {}
   Node* Optimize() override;
@@ -307,7 +313,7 @@ class StatmList : public Statm {
   Statm* rest;
 };
 
-class StackSync : public Statm {
+class StackSync final : public Statm {
  public:
   StackSync(int stack, Statm* statm) : statm(statm), stack(stack) {}
   Node* Optimize() override;
@@ -318,7 +324,7 @@ class StackSync : public Statm {
   int stack;
 };
 
-class If : public Statm {
+class If final : public Statm {
  public:
   If(Expr* cond, Statm* thenStatm, Statm* elseStatm)
       : cond(cond), thenStatm(thenStatm), elseStatm(elseStatm) {}
@@ -331,7 +337,7 @@ class If : public Statm {
   Statm* elseStatm;
 };
 
-class While : public Statm {
+class While final : public Statm {
  public:
   While(Expr* cond, Statm* body) : cond(cond), body(body) {}
   Node* Optimize() override;
@@ -342,7 +348,7 @@ class While : public Statm {
   Statm* body;
 };
 
-class DoWhile : public Statm {
+class DoWhile final : public Statm {
  public:
   DoWhile(Expr* cond, Statm* body) : cond(cond), body(body) {}
   Node* Optimize() override;
@@ -353,7 +359,7 @@ class DoWhile : public Statm {
   Statm* body;
 };
 
-class For : public Statm {
+class For final : public Statm {
  public:
   For(Expr* init, Expr* cond, Expr* step, Statm* body)
       : init(init), cond(cond), step(step), body(body) {}
@@ -367,7 +373,7 @@ class For : public Statm {
   Statm* body;
 };
 
-class Case : public Statm {
+class Case final : public Statm {
  public:
   Case(Numb* value, Statm* body, Case* next) : value(value), body(body), next(next) {}
   Node* Optimize() override;
@@ -379,7 +385,7 @@ class Case : public Statm {
   Case* next;
 };
 
-class Switch : public Statm {
+class Switch final : public Statm {
  public:
   Switch(Expr* expr, Case* cases) : expr(expr), cases(cases) {}
   Node* Optimize() override;
@@ -390,7 +396,7 @@ class Switch : public Statm {
   Case* cases;
 };
 
-class Break : public Statm {
+class Break final : public Statm {
  public:
   explicit Break(int stack) : stack(stack) {}
   void Translate() override;
@@ -399,7 +405,7 @@ class Break : public Statm {
   int stack;
 };
 
-class Continue : public Statm {
+class Continue final : public Statm {
  public:
   explicit Continue(int stack) : stack(stack) {}
   void Translate() override;
@@ -408,7 +414,7 @@ class Continue : public Statm {
   int stack;
 };
 
-class Return : public Statm {
+class Return final : public Statm {
  public:
   explicit Return(Expr* expr) : expr(expr) {}
   Node* Optimize() override;
@@ -418,7 +424,7 @@ class Return : public Statm {
   Expr* expr;
 };
 
-class InlineAsm : public Statm {
+class InlineAsm final : public Statm {
  public:
   explicit InlineAsm(const char* text);
   ~InlineAsm() override;
@@ -428,7 +434,7 @@ class InlineAsm : public Statm {
   char* text;
 };
 
-class Irq : public Statm {
+class Irq final : public Statm {
  public:
   explicit Irq(bool on) : on(on) {}
   void Translate() override;
@@ -441,7 +447,7 @@ class Irq : public Statm {
 
 class Funct : public Node {};
 
-class FunctList : public Funct {
+class FunctList final : public Funct {
  public:
   FunctList(const char* name, Statm* body, Funct* next);
   Node* Optimize() override;
@@ -453,7 +459,7 @@ class FunctList : public Funct {
   Funct* next;
 };
 
-class Prog : public Node {
+class Prog final : public Node {
  public:
   explicit Prog(FunctList* functs) : functs(functs) {}
   Node* Optimize() override;
@@ -466,10 +472,15 @@ class Prog : public Node {
 // A Var for a declared variable or function, a Numb for a named constant.
 Expr* VarOrConst(const char* name);
 
-// Node class tests used by the optimizer and the code generator.
+// Node class tests used by the optimizer and the code generator.  Leaf
+// classes are final, so an exact type comparison answers the question
+// without the cost of a general cast.
 template <class T>
 T* as(Node* node) {
-  return dynamic_cast<T*>(node);
+  if constexpr (std::is_final_v<T>)
+    return node && typeid(*node) == typeid(T) ? static_cast<T*>(node) : nullptr;
+  else
+    return dynamic_cast<T*>(node);
 }
 
 // Runtime routine request flags, set by the multiply and divide translation.
