@@ -8,3 +8,6 @@
 // RUN: %tarvelcc %S/../../../examples/pid.c | diff -u %S/../../golden/pid.s -
 // RUN: %tarvelcc %S/../../../examples/shiftreg.c | diff -u %S/../../golden/shiftreg.s -
 // RUN: %tarvelcc %S/../../../examples/debounce.c | diff -u %S/../../golden/debounce.s -
+// RUN: %tarvelcc %S/../../../examples/blink.c | diff -u %S/../../golden/blink.s -
+// RUN: %tarvelcc %S/../../../examples/uart.c | diff -u %S/../../golden/uart.s -
+// RUN: %tarvelcc %S/../../../examples/irq.c | diff -u %S/../../golden/irq.s -
