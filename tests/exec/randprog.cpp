@@ -208,7 +208,8 @@ long Generator::binary(const std::string& op, long a, long b, Ty t, bool sa, boo
   if (op == "^") return arith(t, a ^ b);
   if (op == "<<") {
     if (isSigned(t) && a < 0) throw Unsafe();
-    return arith(t, a << b);
+    // Shift the bit pattern: a left shift of a negative long is undefined.
+    return arith(t, long((unsigned long)a << b));
   }
   if (op == ">>") {
     if (a < 0) throw Unsafe();
