@@ -486,6 +486,15 @@ Statm* compound() {
   return new StatmList(items, new StackSync(k, new Empty));
 }
 
+// keyword "(" expression ")": the head of if, while and switch
+Expr* keywordCondition() {
+  CtiSymb();
+  Srovnani(LPAR);
+  Expr* cond = Vyraz();
+  Srovnani(RPAR);
+  return cond;
+}
+
 // The body of a loop: break and continue inside it release what the body
 // put on the stack since the loop began.
 Statm* loopBody() {
@@ -555,10 +564,7 @@ Case* NextCase() {
 Statm* switchStatement() {
   int savedEnd = ActEndStack;
   ActEndStack = getStack();
-  CtiSymb();
-  Srovnani(LPAR);
-  Expr* selector = Vyraz();
-  Srovnani(RPAR);
+  Expr* selector = keywordCondition();
   Srovnani(LBRACE);
   breakDepth++;
   Switch* s = new Switch(selector, NextCase());
@@ -620,10 +626,7 @@ Statm* Stat() {
     case FOR:
       return forStatement();
     case IF: {
-      CtiSymb();
-      Srovnani(LPAR);
-      Expr* cond = Vyraz();
-      Srovnani(RPAR);
+      Expr* cond = keywordCondition();
       Statm* thenStatm = Stat();
       Statm* elseStatm = nullptr;
       if (Symb == ELSE) {
@@ -645,10 +648,7 @@ Statm* Stat() {
     case SWITCH:
       return switchStatement();
     case WHILE: {
-      CtiSymb();
-      Srovnani(LPAR);
-      Expr* cond = Vyraz();
-      Srovnani(RPAR);
+      Expr* cond = keywordCondition();
       Statm* body = loopBody();
       return new While(cond, body);
     }

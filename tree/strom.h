@@ -176,61 +176,42 @@ class UnaryExpr : public Expr {
 // ++x, --x, x++, x--: translated as the equivalent assignment tree.
 class StepExpr : public UnaryExpr {
  public:
-  using UnaryExpr::UnaryExpr;
+  StepExpr(Expr* expr, bool increments, bool postfix, const char* comment)
+      : UnaryExpr(expr), increments(increments), postfix(postfix), comment(comment) {}
   void Translate() override;
 
- protected:
-  virtual const char* comment() const = 0;
-  virtual bool increments() const = 0;
-  virtual bool postfix() const = 0;
+ private:
+  bool increments;      // ++ rather than --
+  bool postfix;         // x++ rather than ++x
+  const char* comment;  // the comment line that opens its code
 };
 
 class PostfixPlus final : public StepExpr {
  public:
-  using StepExpr::StepExpr;
+  explicit PostfixPlus(Expr* e) : StepExpr(e, true, true, "        ; postfix plus\n") {}
   void print() override;
   Expr* clone() override { return cloneAs<PostfixPlus>(); }
-
- protected:
-  const char* comment() const override { return "        ; postfix plus\n"; }
-  bool increments() const override { return true; }
-  bool postfix() const override { return true; }
 };
 
 class PrefixPlus final : public StepExpr {
  public:
-  using StepExpr::StepExpr;
+  explicit PrefixPlus(Expr* e) : StepExpr(e, true, false, "        ; prefix plus\n") {}
   void print() override;
   Expr* clone() override { return cloneAs<PrefixPlus>(); }
-
- protected:
-  const char* comment() const override { return "        ; prefix plus\n"; }
-  bool increments() const override { return true; }
-  bool postfix() const override { return false; }
 };
 
 class PostfixMinus final : public StepExpr {
  public:
-  using StepExpr::StepExpr;
+  explicit PostfixMinus(Expr* e) : StepExpr(e, false, true, "        ; postfix minus\n") {}
   void print() override;
   Expr* clone() override { return cloneAs<PostfixMinus>(); }
-
- protected:
-  const char* comment() const override { return "        ; postfix minus\n"; }
-  bool increments() const override { return false; }
-  bool postfix() const override { return true; }
 };
 
 class PrefixMinus final : public StepExpr {
  public:
-  using StepExpr::StepExpr;
+  explicit PrefixMinus(Expr* e) : StepExpr(e, false, false, "        ; prefix minus\n") {}
   void print() override;
   Expr* clone() override { return cloneAs<PrefixMinus>(); }
-
- protected:
-  const char* comment() const override { return "        ; prefix minus\n"; }
-  bool increments() const override { return false; }
-  bool postfix() const override { return false; }
 };
 
 class Ref final : public UnaryExpr {
@@ -487,3 +468,20 @@ T* as(Node* node) {
 extern bool mult1616, mult1515, mult1615, mult1516, mult88, mult77, mult87, mult78, div88, div1616;
 void VlozMakra();
 void resetCodeGenerator();
+
+// x op= y, ++x and x++ translate their operand x twice (to store and to
+// read it), so each such operator nested inside another one doubles the code
+// written.  A guard lives while one is translated and stops the run with
+// "expression is too complex" past kMaxDepth nested ones, before the output
+// grows without bound.
+class DuplicationGuard {
+ public:
+  static constexpr int kMaxDepth = 8;
+  explicit DuplicationGuard(const Node* at);
+  ~DuplicationGuard() { --depth_; }
+  DuplicationGuard(const DuplicationGuard&) = delete;
+  DuplicationGuard& operator=(const DuplicationGuard&) = delete;
+
+ private:
+  static inline int depth_ = 0;
+};

@@ -12,19 +12,25 @@ Numb* one(const Node* position) {
 }
 }  // namespace
 
+DuplicationGuard::DuplicationGuard(const Node* at) {
+  if (depth_ >= kMaxDepth) Chyba("expression is too complex", at);
+  ++depth_;
+}
+
 // ++x is x = x + 1; x++ is (x = x + 1) - 1, the old value recomputed from
 // the new one.  The value side reads its own copy of x.
 void StepExpr::Translate() {
-  out.puts(comment());
+  out.puts(comment);
   if (!expr) return;
-  BinOp* step = new BinOp(increments() ? OP_ADD : OP_SUB, expr->clone(), one(this));
+  DuplicationGuard guard(this);
+  BinOp* step = new BinOp(increments ? OP_ADD : OP_SUB, expr->clone(), one(this));
   step->copyInfo(this);
   BinOp* store = new BinOp(OP_ASSIGN, expr, step);
   store->copyInfo(this);
   store->valueUnused = valueUnused;
   Expr* tree = store;
-  if (postfix()) {
-    tree = new BinOp(increments() ? OP_SUB : OP_ADD, store, one(this));
+  if (postfix) {
+    tree = new BinOp(increments ? OP_SUB : OP_ADD, store, one(this));
     tree->copyInfo(this);
   }
   tree = static_cast<Expr*>(tree->Optimize());
