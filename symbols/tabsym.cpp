@@ -106,13 +106,6 @@ void pushEntry(const char* jmeno, DruhId druh, int typ, int adr, int count, Type
 
 }  // namespace
 
-int typeSize(int typ) {
-  int base = typ & TYP_BASE;
-  if (base == TYP_CHAR || (typ & TYP_POINTER)) return 1;
-  if (base == TYP_SHORT || base == TYP_INT) return 2;
-  return 0;
-}
-
 bool TypeList::Compare(const TypeList* other) const {
   const TypeList* a = this;
   for (;;) {

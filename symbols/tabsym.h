@@ -23,7 +23,11 @@ enum TypeWord {
 
 // Bytes of one value or element: 1 for char and every pointer, 2 for short
 // and int, 0 for void and for no base type.
-int typeSize(int typ);
+inline int typeSize(int typ) {
+  int base = typ & TYP_BASE;
+  if (base == TYP_CHAR || (typ & TYP_POINTER)) return 1;
+  return base == TYP_SHORT || base == TYP_INT ? 2 : 0;
+}
 
 // Parameter types of one function, last parameter first.
 class TypeList {

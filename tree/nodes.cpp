@@ -9,7 +9,9 @@
 #include "tree/strom.h"
 
 namespace {
-std::vector<Node*> arena;  // every node made in this run, for the destructors
+// Nodes whose destructor frees memory of their own (inline assembler text);
+// every other node lives entirely in the blocks below.
+std::vector<Node*> ownersOfMemory;
 
 // Node storage: large blocks handed out front to back, all released at once.
 constexpr size_t kBlockSize = 1 << 20;
@@ -24,7 +26,7 @@ void copyName(char (&to)[32], const char* from) {
 }
 }  // namespace
 
-Node::Node() : line(CisloRadku), file(currentFileName()) { arena.push_back(this); }
+Node::Node() : line(CisloRadku), file(currentFileName()) {}
 Node::~Node() = default;
 Node* Node::Optimize() { return this; }
 void Node::print() { out.puts("\n"); }
@@ -46,8 +48,8 @@ void* Node::operator new(size_t size) {
 }
 
 void freeAllNodes() {
-  for (Node* node : arena) node->~Node();
-  arena.clear();
+  for (Node* node : ownersOfMemory) node->~Node();
+  ownersOfMemory.clear();
   for (char* block : blocks) ::operator delete(block);
   blocks.clear();
   blockUsed = kBlockSize;
@@ -137,6 +139,7 @@ Expr* BinOp::clone() {
 
 InlineAsm::InlineAsm(const char* text) : text(new char[std::strlen(text) + 1]) {
   std::strcpy(this->text, text);
+  ownersOfMemory.push_back(this);
 }
 
 InlineAsm::~InlineAsm() { delete[] text; }
@@ -146,15 +149,9 @@ FunctList::FunctList(const char* name, Statm* body, Funct* next) : body(body), n
 }
 
 Expr* VarOrConst(const char* name) {
-  int value = 0;
-  switch (idPromKonst(name, &value)) {
-    case Promenna:
-      return new Var(name, value, typPromKonst(name));
-    case Konstanta:
-      return new Numb(value);
-    default: {
-      std::string text = std::string("var or const \"") + name + "\" is not declared";
-      Chyba(text.c_str());
-    }
-  }
+  PrvekTab* entry = hledejId(name, false);  // one lookup: every name use passes here
+  if (entry && entry->druh == Promenna) return new Var(name, entry->adr, entry->typ);
+  if (entry && entry->druh == Konstanta) return new Numb(entry->adr);
+  std::string text = std::string("var or const \"") + name + "\" is not declared";
+  Chyba(text.c_str());
 }

@@ -2,9 +2,9 @@
 //
 // The parser builds the whole unit into one tree; the optimizer folds it and
 // every node then writes its own assembly.  Nodes are owned by the node
-// arena: every node registers itself when it is made and the arena frees
-// them all when the run ends, so the optimizer can drop nodes and the
-// translation can share them without anyone freeing a node twice.
+// arena: they are carved out of large blocks that are released together
+// when the run ends, so the optimizer can drop nodes and the translation can
+// share them without anyone freeing a node twice.
 #pragma once
 
 #include <cstddef>
