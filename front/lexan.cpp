@@ -140,6 +140,9 @@ int escapeValue() {
     }
     return value;
   }
+  // A backslash at the end of a line (or of the input) leaves the constant
+  // open; printing that line break in the message would split it in two.
+  if (c == '\n' || c == '\r' || c == -1) lexError("character is not terminated '");
   lexError(std::string("unknown character '\\") + char(c) + "'");
 }
 

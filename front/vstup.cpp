@@ -131,7 +131,8 @@ int CtiZnak() {
   if (*Aktualni) return static_cast<signed char>(*Aktualni++);
   if (!readLine()) return -1;
   Aktualni = Radek;
-  CisloRadku++;
+  // A marker may have set the largest int: wrap around instead of overflowing.
+  CisloRadku = int(unsigned(CisloRadku) + 1u);
   size_t len = std::strlen(Radek);
   if (len == 0 || Radek[len - 1] != '\n') {
     Radek[len] = '\n';

@@ -38,6 +38,7 @@ Operator underlyingOperator(Operator compound) {
 void BinOp::Translate() {
   if (op >= OP_MUL_ASSIGN && op <= OP_OR_ASSIGN) {
     // a op= b is a = a op b; the value side reads its own copy of a.
+    checkDuplication(left, this);
     BinOp* value = new BinOp(underlyingOperator(op), left ? left->clone() : nullptr, right);
     value->copyInfo(this);
     right = value;

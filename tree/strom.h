@@ -469,19 +469,8 @@ extern bool mult1616, mult1515, mult1615, mult1516, mult88, mult77, mult87, mult
 void VlozMakra();
 void resetCodeGenerator();
 
-// x op= y, ++x and x++ translate their operand x twice (to store and to
-// read it), so each such operator nested inside another one doubles the code
-// written.  A guard lives while one is translated and stops the run with
-// "expression is too complex" past kMaxDepth nested ones, before the output
-// grows without bound.
-class DuplicationGuard {
- public:
-  static constexpr int kMaxDepth = 8;
-  explicit DuplicationGuard(const Node* at);
-  ~DuplicationGuard() { --depth_; }
-  DuplicationGuard(const DuplicationGuard&) = delete;
-  DuplicationGuard& operator=(const DuplicationGuard&) = delete;
-
- private:
-  static inline int depth_ = 0;
-};
+// x op= y, ++x and x++ translate their target twice (once to read it, once
+// to store to it), so each such operator nested inside the target of another
+// doubles the code written.  Stops the run with "expression is too complex"
+// when translating `target` would nest more than eight of them.
+void checkDuplication(Expr* target, const Node* at);

@@ -1,4 +1,6 @@
 // Unary operators.
+#include <algorithm>
+
 #include "front/vstup.h"
 #include "symbols/tabsym.h"
 #include "tree/emit.h"
@@ -12,9 +14,27 @@ Numb* one(const Node* position) {
 }
 }  // namespace
 
-DuplicationGuard::DuplicationGuard(const Node* at) {
-  if (depth_ >= kMaxDepth) Chyba("expression is too complex", at);
-  ++depth_;
+namespace {
+constexpr int kMaxDuplication = 8;
+
+// The number of operators that duplicate their target, nested one inside
+// the target of the other, on the worst path through e.
+int duplicationDepth(Expr* e) {
+  if (!e) return 0;
+  if (auto* b = as<BinOp>(e)) {
+    int left = duplicationDepth(b->left);
+    if (b->op >= OP_MUL_ASSIGN && b->op <= OP_OR_ASSIGN) left++;
+    return std::max(left, duplicationDepth(b->right));
+  }
+  if (auto* s = dynamic_cast<StepExpr*>(e)) return 1 + duplicationDepth(s->expr);
+  if (auto* u = dynamic_cast<UnaryExpr*>(e)) return duplicationDepth(u->expr);
+  if (auto* t = as<Type>(e)) return duplicationDepth(t->expr);
+  return 0;
+}
+}  // namespace
+
+void checkDuplication(Expr* target, const Node* at) {
+  if (1 + duplicationDepth(target) > kMaxDuplication) Chyba("expression is too complex", at);
 }
 
 // ++x is x = x + 1; x++ is (x = x + 1) - 1, the old value recomputed from
@@ -22,7 +42,7 @@ DuplicationGuard::DuplicationGuard(const Node* at) {
 void StepExpr::Translate() {
   out.puts(comment);
   if (!expr) return;
-  DuplicationGuard guard(this);
+  checkDuplication(expr, this);
   BinOp* step = new BinOp(increments ? OP_ADD : OP_SUB, expr->clone(), one(this));
   step->copyInfo(this);
   BinOp* store = new BinOp(OP_ASSIGN, expr, step);
