@@ -45,3 +45,8 @@ void main()
     }
     valid = crc == *p;
 }
+
+/* What main leaves behind, checked by running this program in tarvelsim: */
+// EXPECT: valid = 1
+// EXPECT: crc = 103
+// EXPECT: sum = 514

@@ -69,3 +69,7 @@ void main()
         samples >>= 1;
     }
 }
+
+/* What main leaves behind, checked by running this program in tarvelsim: */
+// EXPECT: presses = 1
+// EXPECT: held_ticks = 5

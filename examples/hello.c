@@ -15,3 +15,6 @@ void main() {
   for (i = 1; i <= 10; i++)
     total = add(total, i);
 }
+
+/* What main leaves behind, checked by running this program in tarvelsim: */
+// EXPECT: total = 55

@@ -54,3 +54,7 @@ void main()
     for (v = get(); v != -1; v = get())
         total += v;
 }
+
+/* What main leaves behind, checked by running this program in tarvelsim: */
+// EXPECT: dropped = 3
+// EXPECT: total = 84

@@ -58,3 +58,6 @@ void main()
         shift_out(pattern[i - 1]);
     pulse(LATCH);
 }
+
+/* What main leaves behind, checked by running this program in tarvelsim: */
+// EXPECT: sent = 16
