@@ -3,6 +3,9 @@
 
 #include <pthread.h>
 
+#include <cstdio>
+#include <new>
+
 #include "front/lexan.h"
 #include "front/parser.h"
 #include "front/vstup.h"
@@ -51,6 +54,10 @@ int compileUnit(const char* name, std::FILE* output) {
   } catch (const RunEnded& end) {
     out.flush();  // keep what was written; the diagnostic is already out
     status = end.status;
+  } catch (const std::bad_alloc&) {
+    out.flush();
+    std::fprintf(stderr, "%s:%d: out of memory\n", JmenoSouboru, CisloRadku);
+    status = 1;
   }
   resetAll();
   return status;

@@ -13,6 +13,7 @@ namespace {
 
 constexpr int kLineLimit = 512;  // bytes per read, terminator included
 constexpr int kNameLimit = 512;  // characters of a file name kept
+constexpr size_t kSourceLimit = size_t(512) << 20;  // bytes of source read at most
 
 std::string source;              // the whole input
 size_t sourcePos = 0;            // next unread byte of source
@@ -108,7 +109,13 @@ void InitVstup(const char* name) {
   }
   char buffer[1 << 16];
   size_t got;
-  while ((got = std::fread(buffer, 1, sizeof buffer, in)) > 0) source.append(buffer, got);
+  while ((got = std::fread(buffer, 1, sizeof buffer, in)) > 0) {
+    source.append(buffer, got);
+    if (source.size() > kSourceLimit) {  // an endless input such as a device
+      std::fprintf(stderr, "%.512s:0: input is larger than 512 MB\n", name ? name : "");
+      endRun(1);
+    }
+  }
   bool failed = std::ferror(in);
   if (name) std::fclose(in);
   if (failed) {  // a directory opens but cannot be read

@@ -44,3 +44,9 @@
 // RUN: %expect 1 %tarvelcc "%t dir/bad one.c" 2>&1 >&- | FileCheck %s --check-prefix=SPACEERR --match-full-lines
 int g;
 void main() { g = 1; }
+//
+// An endless input (a device that never ends) stops at 512 MB with one
+// diagnostic instead of exhausting memory.
+// RUN: %expect 1 %tarvelcc /dev/zero 2>&1 >/dev/null | FileCheck %s --check-prefix=ENDLESS --match-full-lines
+// ENDLESS:/dev/zero:0: input is larger than 512 MB
+// ENDLESS-NOT:{{.}}
