@@ -7,6 +7,7 @@
 #include "symbols/tabsym.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <unordered_map>
 #include <vector>
@@ -19,9 +20,10 @@ int init_mem = 64;
 
 namespace {
 
-// A frame is bounded far above anything the target can hold, so that offset
-// arithmetic can never overflow.
-constexpr long long kFrameLimit = 1 << 24;
+// No counter is checked against the target's limits (a frame may meet the
+// statics, an offset may leave one byte), but every counter stays within a
+// gigabyte, so that address arithmetic can never overflow an int.
+constexpr long long kCounterLimit = 1 << 30;
 
 int volna_adr_mem = 64;
 int volna_adr_stack = 0;
@@ -82,19 +84,19 @@ void allocate(PrvekTab* entry, int count) {
   long long bytes = (long long)entry->len * count;
   if (param_on) {
     entry->adr = volna_adr_param;
-    if (volna_adr_param + bytes > kFrameLimit) Chyba("stack frame is too large");
+    if (std::llabs(volna_adr_param + bytes) > kCounterLimit) Chyba("stack frame is too large");
     volna_adr_param += int(bytes);
     return;
   }
   if (entry->druh == Konstanta) return;
   if (t & (TYP_FUNCTION | TYP_PROTOTYPE)) return;
   if (t & TYP_STATIC) {
-    if (volna_adr_mem - bytes < 0) Chyba("data memory is full");
+    if (volna_adr_mem - bytes < 0 || volna_adr_mem - bytes > kCounterLimit) Chyba("data memory is full");
     volna_adr_mem -= int(bytes);
     entry->adr = volna_adr_mem;
     if (entry->adr < lowestStatic) lowestStatic = entry->adr;
   } else if (t & TYP_AUTO) {
-    if (volna_adr_stack - bytes < -kFrameLimit) Chyba("stack frame is too large");
+    if (std::llabs(volna_adr_stack - bytes) > kCounterLimit) Chyba("stack frame is too large");
     volna_adr_stack -= int(bytes);
     entry->adr = volna_adr_stack;
   }
@@ -241,7 +243,6 @@ void deklPole(const char* jmeno, int typ, int pocet) {
     return;
   }
   if (hledejId(jmeno, true)) ChybaJmeno(jmeno, "second declaration");
-  if (pocet < 0) Chyba("size of an array can not be negative");
   pushEntry(jmeno, Promenna, typ, 0, pocet, nullptr);
 }
 

@@ -76,3 +76,14 @@ void g(const char k) {
   k = 1;
 }
 void main() {}
+//
+// Sizes are not checked against the machine: a negative array size moves the
+// allocation counters back (the array lies above the top of data memory), and
+// a frame of 20,000,000 bytes is reserved as asked.  Only counters beyond a
+// gigabyte stop the run.
+// RUN: printf 'int a[-1];\nvoid main(){ char b[20000000]; }\n' | %tarvelcc - | FileCheck %s --check-prefix=SIZES --match-full-lines
+// SIZES:        ;  66    2  2304  a
+// SIZES:        LOAD    sF,40
+// SIZES:        SUB     sF,1312D00 ;stack_sync
+// RUN: printf 'void main(){ char b[2000000000]; }\n' | %expect 1 %tarvelcc - 2>&1 >/dev/null | FileCheck %s --check-prefix=HUGE --match-full-lines
+// HUGE::1: stack frame is too large
