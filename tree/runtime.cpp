@@ -118,8 +118,6 @@ void VlozMakra() {
   if (div1616) emitRoutine(kDiv16x16);
 }
 
-void resetStatementState();
-
 void resetCodeGenerator() {
   mult1616 = mult1515 = mult1615 = mult1516 = mult88 = mult77 = mult87 = mult78 = div88 = div1616 = false;
   resetLabels();

@@ -4,8 +4,6 @@
 #include "front/vstup.h"
 #include "symbols/tabsym.h"
 
-extern int ActReturnLoop;
-
 namespace {
 
 int ActStartLoop = -1;  // continue target of the innermost loop

@@ -469,6 +469,11 @@ extern bool mult1616, mult1515, mult1615, mult1516, mult88, mult77, mult87, mult
 void VlozMakra();
 void resetCodeGenerator();
 
+// The return point of the function being translated (set by its frame, read
+// by return statements), and the reset of the statement translation's state.
+extern int ActReturnLoop;
+void resetStatementState();
+
 // x op= y, ++x and x++ translate their target twice (once to read it, once
 // to store to it), so each such operator nested inside the target of another
 // doubles the code written.  Stops the run with "expression is too complex"
