@@ -1,6 +1,7 @@
 // Source reader and diagnostics.
 #include "front/vstup.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <deque>
@@ -26,6 +27,16 @@ void setFileName(const char* name) {
   JmenoSouboru[kNameLimit] = '\0';
   names.emplace_back(JmenoSouboru);
   nodeFileName = names.back().c_str();
+}
+
+// A file name from the command line as diagnostics show it: its first 512
+// characters, with line breaks shown as '?' so that a name holding one still
+// gives a one-line diagnostic.
+std::string shownName(const char* name) {
+  std::string shown(name, std::min(std::strlen(name), size_t(kNameLimit)));
+  for (char& c : shown)
+    if (c == '\n' || c == '\r') c = '?';
+  return shown;
 }
 
 // Reads the next line into Radek the way a line-oriented read with a limit of
@@ -103,7 +114,7 @@ void InitVstup(const char* name) {
   if (name) {
     in = std::fopen(name, "rb");
     if (!in) {
-      std::fprintf(stderr, "input file %.512s not fined \n", name);
+      std::fprintf(stderr, "input file %s not fined \n", shownName(name).c_str());
       endRun(1);
     }
   }
@@ -112,17 +123,17 @@ void InitVstup(const char* name) {
   while ((got = std::fread(buffer, 1, sizeof buffer, in)) > 0) {
     source.append(buffer, got);
     if (source.size() > kSourceLimit) {  // an endless input such as a device
-      std::fprintf(stderr, "%.512s:0: input is larger than 512 MB\n", name ? name : "");
+      std::fprintf(stderr, "%s:0: input is larger than 512 MB\n", name ? shownName(name).c_str() : "");
       endRun(1);
     }
   }
   bool failed = std::ferror(in);
   if (name) std::fclose(in);
   if (failed) {  // a directory opens but cannot be read
-    std::fprintf(stderr, "input file %.512s not fined \n", name ? name : "-");
+    std::fprintf(stderr, "input file %s not fined \n", name ? shownName(name).c_str() : "-");
     endRun(1);
   }
-  setFileName(name ? name : "");
+  setFileName(name ? shownName(name).c_str() : "");
 }
 
 // Test hook: take the source from memory instead of a file.

@@ -50,3 +50,8 @@ void main() { g = 1; }
 // RUN: %expect 1 %tarvelcc /dev/zero 2>&1 >/dev/null | FileCheck %s --check-prefix=ENDLESS --match-full-lines
 // ENDLESS:/dev/zero:0: input is larger than 512 MB
 // ENDLESS-NOT:{{.}}
+//
+// A file name holding a line break still gives a one-line diagnostic.
+// RUN: %expect 1 %tarvelcc "$(printf 'no\nsuch.c')" 2>&1 >/dev/null | FileCheck %s --check-prefix=BREAK --match-full-lines
+// BREAK:input file no?such.c not fined {{$}}
+// BREAK-NOT:{{.}}
