@@ -98,18 +98,6 @@ TEST_F(Emit, CommonTypeOfTwoOperands) {
   EXPECT_EQ(node->CONV(1, TYP_VOID, TYP_VOID), TYP_CONST | TYP_VOID);
 }
 
-// The parser never places a one-byte variable at offset 0; the load still
-// has to skip the offset instruction.
-TEST_F(Emit, FrameVariableAtOffsetZero) {
-  Var* v = new Var("z", 0, TYP_AUTO | TYP_INT);
-  v->Translate();
-  EXPECT_EQ(written(), "        ; variable z\n        LOAD    sD,sE\n        FETCH   s2,(sD)\n"
-                       "        ADD     sD,01\n        FETCH   s3,(sD)\n");
-  v->TranslateSimple();
-  EXPECT_EQ(written(), "        ; variable z\n        LOAD    sD,sE\n        FETCH   s0,(sD)\n"
-                       "        ADD     sD,01\n        FETCH   s1,(sD)\n");
-}
-
 TEST_F(Emit, LongLinesAndLargeWritesArriveWhole) {
   std::string name(300, 'n');
   out.printf("%s\n", name.c_str());

@@ -11,6 +11,7 @@
 
 #include "front/lexan.h"
 #include "front/vstup.h"
+#include "tests/unit/diagnostic.h"
 
 void InitVstupText(const std::string& text, const char* name);
 
@@ -50,19 +51,6 @@ std::vector<int> numbers(const std::string& text) {
   std::vector<int> v;
   for (const Token& t : lex(text)) v.push_back(t.symb == NUMB ? t.value : -999);
   return v;
-}
-
-// Runs `work`, which must end the run with status 1; returns what it printed.
-template <class F>
-std::string diagnostic(F work) {
-  testing::internal::CaptureStderr();
-  try {
-    work();
-  } catch (const RunEnded& end) {
-    EXPECT_EQ(1, end.status);
-    return testing::internal::GetCapturedStderr();
-  }
-  return "no diagnostic: " + testing::internal::GetCapturedStderr();
 }
 
 std::string lexDiagnostic(const std::string& text) {
@@ -115,15 +103,6 @@ TEST(FrontReader, LineMarkers) {
   EXPECT_EQ(":1: unsupported character #\n", lexDiagnostic("@::\n#\n"));
   // Shorter than four characters with the newline: an ordinary line.
   EXPECT_EQ("t.c:1: unsupported character @\n", lexDiagnostic("@:\n"));
-}
-
-TEST(FrontReader, InputThatCannotBeRead) {
-  EXPECT_EQ("input file /nonexistent/x.c not fined \n",
-            diagnostic([] { InitVstup("/nonexistent/x.c"); }));
-  EXPECT_EQ("input file /tmp not fined \n", diagnostic([] { InitVstup("/tmp"); }));
-  std::string longName = "/nonexistent/" + std::string(600, 'n');
-  EXPECT_EQ("input file " + longName.substr(0, 512) + " not fined \n",
-            diagnostic([&] { InitVstup(longName.c_str()); }));
 }
 
 TEST(FrontReader, FileNameOfDiagnostics) {

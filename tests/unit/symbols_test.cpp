@@ -6,6 +6,7 @@
 #include "front/vstup.h"
 #include "symbols/tabsym.h"
 #include "tree/emit.h"
+#include "tests/unit/diagnostic.h"
 
 void InitVstupText(const std::string& text, const char* name);
 
@@ -23,18 +24,6 @@ class FrontSymbols : public testing::Test {
   void TearDown() override { freeSymbols(); }
 
   static int adr(const char* name) { return adrProm(name); }
-
-  template <class F>
-  static std::string diagnostic(F work) {
-    testing::internal::CaptureStderr();
-    try {
-      work();
-    } catch (const RunEnded& end) {
-      EXPECT_EQ(1, end.status);
-      return testing::internal::GetCapturedStderr();
-    }
-    return "no diagnostic: " + testing::internal::GetCapturedStderr();
-  }
 };
 
 TEST_F(FrontSymbols, StaticAddressesGrowDownward) {
