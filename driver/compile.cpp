@@ -6,11 +6,12 @@
 #include <cstdio>
 #include <new>
 
+#include "codegen/codegen.h"
+#include "codegen/emit.h"
 #include "front/lexan.h"
 #include "front/parser.h"
 #include "front/vstup.h"
 #include "symbols/tabsym.h"
-#include "tree/emit.h"
 #include "tree/strom.h"
 
 namespace {

@@ -6,7 +6,6 @@
 
 #include "front/vstup.h"
 
-void InitVstupText(const std::string& text, const char* name);
 
 const char* const LexSymboly[KONEC + 1] = {
     "nic", "identifikator", "cislo", "+", "-", "*", "/", "%", "(", ")",

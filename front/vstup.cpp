@@ -1,39 +1,27 @@
-// Source reader and diagnostics.
+// Source reader and the parser's diagnostics.
 #include "front/vstup.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <deque>
 #include <string>
 
 #include "front/lexan.h"
-#include "tree/strom.h"
 
 namespace {
 
 constexpr int kLineLimit = 512;  // bytes per read, terminator included
-constexpr int kNameLimit = 512;  // characters of a file name kept
 constexpr size_t kSourceLimit = size_t(512) << 20;  // bytes of source read at most
 
 std::string source;              // the whole input
 size_t sourcePos = 0;            // next unread byte of source
-std::deque<std::string> names;   // every file name the run has seen
-const char* nodeFileName = "";   // names.back(), or "" before the first one
 char* lineStart = Radek;         // where the current line's text begins
-
-void setFileName(const char* name) {
-  std::strncpy(JmenoSouboru, name, kNameLimit);
-  JmenoSouboru[kNameLimit] = '\0';
-  names.emplace_back(JmenoSouboru);
-  nodeFileName = names.back().c_str();
-}
 
 // A file name from the command line as diagnostics show it: its first 512
 // characters, with line breaks shown as '?' so that a name holding one still
 // gives a one-line diagnostic.
 std::string shownName(const char* name) {
-  std::string shown(name, std::min(std::strlen(name), size_t(kNameLimit)));
+  std::string shown(name, std::min(std::strlen(name), size_t(kFileNameLimit)));
   for (char& c : shown)
     if (c == '\n' || c == '\r') c = '?';
   return shown;
@@ -80,30 +68,17 @@ void applyMarker() {
   Aktualni = second + 1;
 }
 
-[[noreturn]] void report(const char* file, int line, const char* text) {
-  std::fprintf(stderr, "%s:%d: %s\n", file, line, text);
-  endRun(1);
-}
-
 }  // namespace
 
 char Radek[kLineLimit + 1];
 char* Aktualni = Radek;
-int CisloRadku = 0;
-char JmenoSouboru[kNameLimit + 1];
-
-void endRun(int status) { throw RunEnded{status}; }
-
 void resetReader() {
   source.clear();
   sourcePos = 0;
-  names.clear();
-  nodeFileName = "";
+  resetDiagnostics();
   Radek[0] = '\0';
   Aktualni = Radek;
   lineStart = Radek;
-  CisloRadku = 0;
-  JmenoSouboru[0] = '\0';
 }
 
 const char* currentLineText() { return lineStart; }
@@ -136,14 +111,11 @@ void InitVstup(const char* name) {
   setFileName(name ? shownName(name).c_str() : "");
 }
 
-// Test hook: take the source from memory instead of a file.
 void InitVstupText(const std::string& text, const char* name) {
   resetReader();
   source = text;
   setFileName(name);
 }
-
-const char* currentFileName() { return nodeFileName; }
 
 int CtiZnak() {
   if (*Aktualni) return static_cast<signed char>(*Aktualni++);
@@ -171,14 +143,14 @@ char* CtiRadekVstupu() {
 
 void ChybaUnOp(LexSymbol op) {
   std::string text = std::string("operand is missing after ") + LexSymboly[op];
-  report(JmenoSouboru, CisloRadku, text.c_str());
+  Chyba(text.c_str());
 }
 
 void ChybaBinOp(LexSymbol op) { ChybaUnOp(op); }
 
 void Chyba1BinOp(LexSymbol op) {
   std::string text = std::string("operand is missing before ") + LexSymboly[op];
-  report(JmenoSouboru, CisloRadku, text.c_str());
+  Chyba(text.c_str());
 }
 
 void ChybaSrovnani(LexSymbol expected, LexSymbol found) {
@@ -189,12 +161,5 @@ void ChybaSrovnani(LexSymbol expected, LexSymbol found) {
   else
     text = std::string("error by comparison, expected ") + LexSymboly[expected] +
            ", but on input is " + LexSymboly[found];
-  report(JmenoSouboru, CisloRadku, text.c_str());
+  Chyba(text.c_str());
 }
-
-void Chyba(const char* message, const Node* place) {
-  if (place) report(place->file, place->line, message);
-  report(JmenoSouboru, CisloRadku, message);
-}
-
-void ChybaAt(const char* file, int line, const char* message) { report(file, line, message); }

@@ -12,8 +12,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "front/vstup.h"
-#include "tree/emit.h"
+#include "diag/diagnostics.h"
 
 PrvekTab* TabSym = nullptr;
 int init_mem = 64;
@@ -130,11 +129,16 @@ int TypeList::SizeCount() const {
   return n;
 }
 
-void TypeList::print() const {
-  std::vector<int> types;
-  for (const TypeList* t = this; t; t = t->dalsi) types.push_back(t->typ);
-  for (size_t i = types.size(); i-- > 0;)
-    out.printf(i + 1 == types.size() ? "%04X" : ",%04X", unsigned(types[i]));
+std::string TypeList::text() const {
+  std::vector<const TypeList*> order;  // the list runs last parameter first
+  for (const TypeList* t = this; t; t = t->dalsi) order.push_back(t);
+  std::string text;
+  char word[8];
+  for (size_t i = order.size(); i-- > 0;) {
+    std::snprintf(word, sizeof word, i + 1 == order.size() ? "%04X" : ",%04X", unsigned(order[i]->typ));
+    text += word;
+  }
+  return text;
 }
 
 TypeList* newTypeList(int typ, TypeList* dalsi) {

@@ -3,31 +3,7 @@
 
 #include <string>
 
-// A type word: base type in the low seven bits, flags above.
-enum TypeWord {
-  TYP_BASE = 0x7F,
-  TYP_VOID = 1,
-  TYP_CHAR = 2,
-  TYP_SHORT = 3,
-  TYP_INT = 4,
-  TYP_POINTER = 0x80,
-  TYP_STATIC = 0x100,
-  TYP_ARRAY = 0x200,
-  TYP_AUTO = 0x400,
-  TYP_UNSIGNED = 0x800,
-  TYP_CONST = 0x1000,
-  TYP_GIVEN = 0x2000,
-  TYP_PROTOTYPE = 0x4000,
-  TYP_FUNCTION = 0x8000,
-};
-
-// Bytes of one value or element: 1 for char and every pointer, 2 for short
-// and int, 0 for void and for no base type.
-inline int typeSize(int typ) {
-  int base = typ & TYP_BASE;
-  if (base == TYP_CHAR || (typ & TYP_POINTER)) return 1;
-  return base == TYP_SHORT || base == TYP_INT ? 2 : 0;
-}
+#include "types/typeword.h"
 
 // Parameter types of one function, last parameter first.
 class TypeList {
@@ -36,7 +12,9 @@ class TypeList {
   bool Compare(const TypeList* other) const;
   int ParameterCount() const;
   int SizeCount() const;
-  void print() const;  // first parameter first, "%04X" each, comma separated
+  // The list as the memory map shows it: first parameter first, "%04X"
+  // each, comma separated.
+  std::string text() const;
 
   int typ;
   TypeList* dalsi;
@@ -92,10 +70,6 @@ int typPromKonst(const char* jmeno);
 int lenPromKonst(const char* jmeno);
 TypeList* paramPromKonst(const char* jmeno);
 int adrProm(const char* jmeno);
-
-// Writes the memory map listing to the output and returns the lowest static
-// address of the file-scope variables.
-int obsazeni_pameti();
 
 // Frees every entry and type list; the next run starts from InitMem().
 void freeSymbols();

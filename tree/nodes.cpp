@@ -1,11 +1,11 @@
 // Node construction, the node arena and the small operations of the tree.
+// (Translation and node text live in codegen/ and tree/print.cpp.)
 #include <cstring>
 #include <string>
 #include <vector>
 
-#include "front/vstup.h"
+#include "diag/diagnostics.h"
 #include "symbols/tabsym.h"
-#include "tree/emit.h"
 #include "tree/strom.h"
 
 namespace {
@@ -26,10 +26,9 @@ void copyName(char (&to)[32], const char* from) {
 }
 }  // namespace
 
-Node::Node() : line(CisloRadku), file(currentFileName()) {}
+Node::Node() : SourcePos{CisloRadku, currentFileName()} {}
 Node::~Node() = default;
 Node* Node::Optimize() { return this; }
-void Node::print() { out.puts("\n"); }
 
 void Node::copyInfo(const Node* from) {
   line = from->line;
@@ -58,13 +57,6 @@ void freeAllNodes() {
 // ---- Expr defaults ----
 
 Node* Expr::Optimize() { return this; }
-void Expr::Translate() { out.puts("\n"); }
-void Expr::print() { out.puts("\n"); }
-
-int Expr::GetAddr() {
-  out.puts("\n");
-  return 0;
-}
 
 bool Expr::IsSimple() { return false; }
 void Expr::TranslateSimple() { Translate(); }

@@ -1,12 +1,14 @@
-// Textual form of the nodes.  The operand forms appear in the comment lines
-// of the output; the statement forms are a debugging dump of the tree.
-#include "tree/emit.h"
+// Textual form of the nodes, appended to a string.  The operand forms appear
+// in the comment lines of the output; the statement forms are a debugging
+// dump of the tree.
+#include <string>
+
 #include "tree/strom.h"
 
 namespace {
 
-void printOptional(Node* node) {
-  if (node) node->print();
+void printOptional(std::string& text, Node* node) {
+  if (node) node->print(text);
 }
 
 const char* operatorSign(Operator op) {
@@ -26,125 +28,130 @@ const char* operatorSign(Operator op) {
   }
 }
 
-void printOperand(Expr* e) {
-  out.puts("(");
-  if (e) e->print();
-  else out.puts("#");
-  out.puts(")");
+void printOperand(std::string& text, Expr* e) {
+  text.append("(");
+  if (e) e->print(text);
+  else text.append("#");
+  text.append(")");
 }
 
 }  // namespace
 
-void Var::print() { out.puts(name); }
-void Numb::print() { out.printf("%d", value); }
-void Type::print() { out.printf("(cast %d)", typ); }
+// A node with no text of its own (and an expression with none) writes an
+// empty line.
+void Node::print(std::string& text) { text.append("\n"); }
+void Expr::print(std::string& text) { text.append("\n"); }
 
-void BinOp::print() {
-  printOperand(left);
-  out.puts(operatorSign(op));
-  printOperand(right);
+void Var::print(std::string& text) { text.append(name); }
+void Numb::print(std::string& text) { text.append(std::to_string(value)); }
+void Type::print(std::string& text) { text.append("(cast ").append(std::to_string(typ)).append(")"); }
+
+void BinOp::print(std::string& text) {
+  printOperand(text, left);
+  text.append(operatorSign(op));
+  printOperand(text, right);
 }
 
-void UnaryExpr::printAround(const char* before, const char* after) {
-  out.puts(before);
-  printOptional(expr);
-  out.puts(after);
+void UnaryExpr::printAround(std::string& text, const char* before, const char* after) {
+  text.append(before);
+  printOptional(text, expr);
+  text.append(after);
 }
 
-void Ref::print() { printAround(" &(", ") "); }
-void Deref::print() { printAround(" *(", ") "); }
-void LogNeg::print() { printAround(" !(", ") "); }
-void BitNeg::print() { printAround(" ~(", ") "); }
-void UnMinus::print() { printAround(" -(", ") "); }
-void PostfixPlus::print() { printAround(" (", ")++ "); }
-void PostfixMinus::print() { printAround(" (", ")-- "); }
-void PrefixPlus::print() { printAround(" ++(", ") "); }
-void PrefixMinus::print() { printAround(" --(", ") "); }
+void Ref::print(std::string& text) { printAround(text, " &(", ") "); }
+void Deref::print(std::string& text) { printAround(text, " *(", ") "); }
+void LogNeg::print(std::string& text) { printAround(text, " !(", ") "); }
+void BitNeg::print(std::string& text) { printAround(text, " ~(", ") "); }
+void UnMinus::print(std::string& text) { printAround(text, " -(", ") "); }
+void PostfixPlus::print(std::string& text) { printAround(text, " (", ")++ "); }
+void PostfixMinus::print(std::string& text) { printAround(text, " (", ")-- "); }
+void PrefixPlus::print(std::string& text) { printAround(text, " ++(", ") "); }
+void PrefixMinus::print(std::string& text) { printAround(text, " --(", ") "); }
 
-void Prog::print() { printOptional(functs); }
+void Prog::print(std::string& text) { printOptional(text, functs); }
 
-void FunctList::print() {
-  out.printf("Function:%s\n", name);
-  printOptional(body);
-  printOptional(next);
+void FunctList::print(std::string& text) {
+  text.append("Function:").append(name).append("\n");
+  printOptional(text, body);
+  printOptional(text, next);
 }
 
-void StatmList::print() {
-  out.puts(" statm_list(");
-  printOptional(first);
-  out.puts(",");
-  printOptional(rest);
-  out.puts(") ");
+void StatmList::print(std::string& text) {
+  text.append(" statm_list(");
+  printOptional(text, first);
+  text.append(",");
+  printOptional(text, rest);
+  text.append(") ");
 }
 
-void VyrazStat::print() {
-  out.puts(" vyraz_stat(");
-  printOptional(expr);
-  out.puts(") ");
+void VyrazStat::print(std::string& text) {
+  text.append(" vyraz_stat(");
+  printOptional(text, expr);
+  text.append(") ");
 }
 
-void StackSync::print() {
-  out.puts(" stack_sync(");
-  printOptional(statm);
-  out.puts(") ");
+void StackSync::print(std::string& text) {
+  text.append(" stack_sync(");
+  printOptional(text, statm);
+  text.append(") ");
 }
 
-void If::print() {
-  out.puts("IF");
-  if (cond) { out.puts(" ("); cond->print(); out.puts(") "); }
-  if (thenStatm) { out.puts(" {"); thenStatm->print(); out.puts("} "); }
-  if (elseStatm) { out.puts("ELSE {"); elseStatm->print(); out.puts("} "); }
+void If::print(std::string& text) {
+  text.append("IF");
+  if (cond) { text.append(" ("); cond->print(text); text.append(") "); }
+  if (thenStatm) { text.append(" {"); thenStatm->print(text); text.append("} "); }
+  if (elseStatm) { text.append("ELSE {"); elseStatm->print(text); text.append("} "); }
 }
 
-void While::print() {
-  out.puts("WHILE");
-  if (cond) { out.puts(" ("); cond->print(); out.puts(") "); }
-  if (body) { out.puts(" {"); body->print(); out.puts("} "); }
+void While::print(std::string& text) {
+  text.append("WHILE");
+  if (cond) { text.append(" ("); cond->print(text); text.append(") "); }
+  if (body) { text.append(" {"); body->print(text); text.append("} "); }
 }
 
-void DoWhile::print() {
-  out.puts("DO");
-  if (body) { out.puts(" {"); body->print(); out.puts("} "); }
-  if (cond) { out.puts("WHILE ("); cond->print(); out.puts("); "); }
+void DoWhile::print(std::string& text) {
+  text.append("DO");
+  if (body) { text.append(" {"); body->print(text); text.append("} "); }
+  if (cond) { text.append("WHILE ("); cond->print(text); text.append("); "); }
 }
 
-void For::print() {
-  out.puts("FOR( ");
-  if (init) { init->print(); out.puts(" ; "); }
-  if (cond) { cond->print(); out.puts(" ; "); }
-  printOptional(step);
-  out.puts(")");
-  if (body) { out.puts(" {"); body->print(); out.puts("} "); }
+void For::print(std::string& text) {
+  text.append("FOR( ");
+  if (init) { init->print(text); text.append(" ; "); }
+  if (cond) { cond->print(text); text.append(" ; "); }
+  printOptional(text, step);
+  text.append(")");
+  if (body) { text.append(" {"); body->print(text); text.append("} "); }
 }
 
-void Switch::print() {
-  out.puts("SWITCH (");
-  printOptional(expr);
-  out.puts(") {");
-  printOptional(cases);
-  out.puts("} ");
+void Switch::print(std::string& text) {
+  text.append("SWITCH (");
+  printOptional(text, expr);
+  text.append(") {");
+  printOptional(text, cases);
+  text.append("} ");
 }
 
-void Case::print() {
-  out.puts("CASE ");
-  printOptional(value);
-  out.puts(": ");
-  printOptional(body);
-  out.puts("; ");
-  printOptional(next);
+void Case::print(std::string& text) {
+  text.append("CASE ");
+  printOptional(text, value);
+  text.append(": ");
+  printOptional(text, body);
+  text.append("; ");
+  printOptional(text, next);
 }
 
-void Break::print() { out.puts("BREAK "); }
-void Continue::print() { out.puts("CONTINUE "); }
+void Break::print(std::string& text) { text.append("BREAK "); }
+void Continue::print(std::string& text) { text.append("CONTINUE "); }
 
-void Return::print() {
-  out.puts("RETURN ");
-  printOptional(expr);
+void Return::print(std::string& text) {
+  text.append("RETURN ");
+  printOptional(text, expr);
 }
 
-void InlineAsm::print() {
-  out.puts("ASM ");
-  out.puts(text);
+void InlineAsm::print(std::string& text) {
+  text.append("ASM ");
+  text.append(this->text);
 }
 
-void Irq::print() { out.puts(on ? "IRQ_ON;" : "IRQ_OFF;"); }
+void Irq::print(std::string& text) { text.append(on ? "IRQ_ON;" : "IRQ_OFF;"); }

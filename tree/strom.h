@@ -1,15 +1,21 @@
 // Syntax tree node classes.
 //
 // The parser builds the whole unit into one tree; the optimizer folds it and
-// every node then writes its own assembly.  Nodes are owned by the node
+// every node then writes its own assembly.  The translating members are
+// declared here with the classes and defined in codegen/, which reads the
+// tree; nothing in this folder writes assembly.  Nodes are owned by the node
 // arena: they are carved out of large blocks that are released together
 // when the run ends, so the optimizer can drop nodes and the translation can
 // share them without anyone freeing a node twice.
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <type_traits>
 #include <typeinfo>
+
+#include "diag/diagnostics.h"
+#include "types/typeword.h"
 
 enum Operator {
   OP_MUL = 0, OP_DIV, OP_MOD, OP_ADD, OP_SUB, OP_SHL, OP_SHR, OP_LT, OP_LE, OP_GT, OP_GE,
@@ -18,7 +24,8 @@ enum Operator {
   OP_SHL_ASSIGN, OP_SHR_ASSIGN, OP_AND_ASSIGN, OP_XOR_ASSIGN, OP_OR_ASSIGN, OP_CALL
 };
 
-class Node {
+// A node is a source position: diagnostics about it name its line.
+class Node : public SourcePos {
  public:
   Node();
   Node(const Node&) = delete;
@@ -31,7 +38,8 @@ class Node {
   virtual Node* Optimize();
   virtual void Translate() = 0;
   virtual ~Node();
-  virtual void print();
+  // Appends the node's text (node text, tree/print.cpp).
+  virtual void print(std::string& text);
 
   void copyInfo(const Node* from);
 
@@ -42,22 +50,16 @@ class Node {
   int STOREC(int reg, int type, int addr, int storage);
   int CAST(int reg, int from, int to);
   int CONV(int reg, int type, int other);
-
-  int line;
-  const char* file;  // lives as long as the run
 };
 
 // Frees every node made since the last call.
 void freeAllNodes();
-// The common type of two operands (constant, width of the wider, unsigned
-// only if both are, pointer and array bits of either).
-int commonType(int type, int other);
 
 class Expr : public Node {
  public:
   Node* Optimize() override;
   void Translate() override;
-  void print() override;
+  void print(std::string& text) override;
   virtual int GetAddr();
   virtual bool IsSimple();
   virtual void TranslateSimple();
@@ -81,7 +83,7 @@ class Numb final : public Expr {
  public:
   explicit Numb(int value);
   void Translate() override;
-  void print() override;
+  void print(std::string& text) override;
   bool IsSimple() override { return true; }
   void TranslateSimple() override;
   Expr* clone() override;
@@ -94,7 +96,7 @@ class Var final : public Expr {
  public:
   Var(const char* name, int adr, int typ);
   void Translate() override;
-  void print() override;
+  void print(std::string& text) override;
   int GetAddr() override;
   bool IsSimple() override;
   void TranslateSimple() override;
@@ -110,7 +112,7 @@ class Type final : public Expr {
  public:
   Type(int typ, Expr* expr);
   void Translate() override;
-  void print() override;
+  void print(std::string& text) override;
   int GetAddr() override;
   bool IsSimple() override;
   void TranslateSimple() override;
@@ -124,7 +126,7 @@ class BinOp final : public Expr {
   BinOp(Operator op, Expr* left, Expr* right);
   Node* Optimize() override;
   void Translate() override;
-  void print() override;
+  void print(std::string& text) override;
   int ParameterCount() override;
   Expr* clone() override;
 
@@ -164,7 +166,7 @@ class UnaryExpr : public Expr {
   Expr* expr;
 
  protected:
-  void printAround(const char* before, const char* after);
+  void printAround(std::string& text, const char* before, const char* after);
   template <class T>
   Expr* cloneAs() {
     T* copy = new T(expr ? expr->clone() : nullptr);
@@ -189,28 +191,28 @@ class StepExpr : public UnaryExpr {
 class PostfixPlus final : public StepExpr {
  public:
   explicit PostfixPlus(Expr* e) : StepExpr(e, true, true, "        ; postfix plus\n") {}
-  void print() override;
+  void print(std::string& text) override;
   Expr* clone() override { return cloneAs<PostfixPlus>(); }
 };
 
 class PrefixPlus final : public StepExpr {
  public:
   explicit PrefixPlus(Expr* e) : StepExpr(e, true, false, "        ; prefix plus\n") {}
-  void print() override;
+  void print(std::string& text) override;
   Expr* clone() override { return cloneAs<PrefixPlus>(); }
 };
 
 class PostfixMinus final : public StepExpr {
  public:
   explicit PostfixMinus(Expr* e) : StepExpr(e, false, true, "        ; postfix minus\n") {}
-  void print() override;
+  void print(std::string& text) override;
   Expr* clone() override { return cloneAs<PostfixMinus>(); }
 };
 
 class PrefixMinus final : public StepExpr {
  public:
   explicit PrefixMinus(Expr* e) : StepExpr(e, false, false, "        ; prefix minus\n") {}
-  void print() override;
+  void print(std::string& text) override;
   Expr* clone() override { return cloneAs<PrefixMinus>(); }
 };
 
@@ -219,7 +221,7 @@ class Ref final : public UnaryExpr {
   using UnaryExpr::UnaryExpr;
   Node* Optimize() override;
   void Translate() override;
-  void print() override;
+  void print(std::string& text) override;
   Expr* clone() override { return cloneAs<Ref>(); }
   // The address-of as an assignment's target: records the address, writes
   // no instruction.
@@ -230,7 +232,7 @@ class Deref final : public UnaryExpr {
  public:
   using UnaryExpr::UnaryExpr;
   void Translate() override;
-  void print() override;
+  void print(std::string& text) override;
   bool IsSimple() override;
   void TranslateSimple() override;
   Expr* clone() override { return cloneAs<Deref>(); }
@@ -241,7 +243,7 @@ class LogNeg final : public UnaryExpr {
   using UnaryExpr::UnaryExpr;
   Node* Optimize() override;
   void Translate() override;
-  void print() override;
+  void print(std::string& text) override;
   Expr* clone() override { return cloneAs<LogNeg>(); }
 };
 
@@ -250,7 +252,7 @@ class BitNeg final : public UnaryExpr {
   using UnaryExpr::UnaryExpr;
   Node* Optimize() override;
   void Translate() override;
-  void print() override;
+  void print(std::string& text) override;
   Expr* clone() override { return cloneAs<BitNeg>(); }
 };
 
@@ -259,7 +261,7 @@ class UnMinus final : public UnaryExpr {
   using UnaryExpr::UnaryExpr;
   Node* Optimize() override;
   void Translate() override;
-  void print() override;
+  void print(std::string& text) override;
   Expr* clone() override { return cloneAs<UnMinus>(); }
 };
 
@@ -270,7 +272,7 @@ class Statm : public Node {};
 class Empty final : public Statm {
  public:
   void Translate() override {}
-  void print() override {}
+  void print(std::string&) override {}
 };
 
 class VyrazStat final : public Statm {
@@ -278,7 +280,7 @@ class VyrazStat final : public Statm {
   explicit VyrazStat(Expr* expr) : expr(expr) {}
   Node* Optimize() override;
   void Translate() override;
-  void print() override;
+  void print(std::string& text) override;
 
   Expr* expr;
 };
@@ -288,7 +290,7 @@ class StatmList final : public Statm {
   StatmList(Statm* first, Statm* rest) : first(first), rest(rest) {}
   Node* Optimize() override;
   void Translate() override;
-  void print() override;
+  void print(std::string& text) override;
 
   Statm* first;
   Statm* rest;
@@ -299,7 +301,7 @@ class StackSync final : public Statm {
   StackSync(int stack, Statm* statm) : statm(statm), stack(stack) {}
   Node* Optimize() override;
   void Translate() override;
-  void print() override;
+  void print(std::string& text) override;
 
   Statm* statm;
   int stack;
@@ -311,7 +313,7 @@ class If final : public Statm {
       : cond(cond), thenStatm(thenStatm), elseStatm(elseStatm) {}
   Node* Optimize() override;
   void Translate() override;
-  void print() override;
+  void print(std::string& text) override;
 
   Expr* cond;
   Statm* thenStatm;
@@ -323,7 +325,7 @@ class While final : public Statm {
   While(Expr* cond, Statm* body) : cond(cond), body(body) {}
   Node* Optimize() override;
   void Translate() override;
-  void print() override;
+  void print(std::string& text) override;
 
   Expr* cond;
   Statm* body;
@@ -334,7 +336,7 @@ class DoWhile final : public Statm {
   DoWhile(Expr* cond, Statm* body) : cond(cond), body(body) {}
   Node* Optimize() override;
   void Translate() override;
-  void print() override;
+  void print(std::string& text) override;
 
   Expr* cond;
   Statm* body;
@@ -346,7 +348,7 @@ class For final : public Statm {
       : init(init), cond(cond), step(step), body(body) {}
   Node* Optimize() override;
   void Translate() override;
-  void print() override;
+  void print(std::string& text) override;
 
   Expr* init;
   Expr* cond;
@@ -359,7 +361,7 @@ class Case final : public Statm {
   Case(Numb* value, Statm* body, Case* next) : value(value), body(body), next(next) {}
   Node* Optimize() override;
   void Translate() override;
-  void print() override;
+  void print(std::string& text) override;
 
   Numb* value;
   Statm* body;
@@ -371,7 +373,7 @@ class Switch final : public Statm {
   Switch(Expr* expr, Case* cases) : expr(expr), cases(cases) {}
   Node* Optimize() override;
   void Translate() override;
-  void print() override;
+  void print(std::string& text) override;
 
   Expr* expr;
   Case* cases;
@@ -381,7 +383,7 @@ class Break final : public Statm {
  public:
   explicit Break(int stack) : stack(stack) {}
   void Translate() override;
-  void print() override;
+  void print(std::string& text) override;
 
   int stack;
 };
@@ -390,7 +392,7 @@ class Continue final : public Statm {
  public:
   explicit Continue(int stack) : stack(stack) {}
   void Translate() override;
-  void print() override;
+  void print(std::string& text) override;
 
   int stack;
 };
@@ -400,7 +402,7 @@ class Return final : public Statm {
   explicit Return(Expr* expr) : expr(expr) {}
   Node* Optimize() override;
   void Translate() override;
-  void print() override;
+  void print(std::string& text) override;
 
   Expr* expr;
 };
@@ -410,7 +412,7 @@ class InlineAsm final : public Statm {
   explicit InlineAsm(const char* text);
   ~InlineAsm() override;
   void Translate() override;
-  void print() override;
+  void print(std::string& text) override;
 
   char* text;
 };
@@ -419,7 +421,7 @@ class Irq final : public Statm {
  public:
   explicit Irq(bool on) : on(on) {}
   void Translate() override;
-  void print() override;
+  void print(std::string& text) override;
 
   bool on;
 };
@@ -433,7 +435,7 @@ class FunctList final : public Funct {
   FunctList(const char* name, Statm* body, Funct* next);
   Node* Optimize() override;
   void Translate() override;
-  void print() override;
+  void print(std::string& text) override;
 
   char name[32];
   Statm* body;
@@ -445,7 +447,7 @@ class Prog final : public Node {
   explicit Prog(FunctList* functs) : functs(functs) {}
   Node* Optimize() override;
   void Translate() override;
-  void print() override;
+  void print(std::string& text) override;
 
   FunctList* functs;
 };
@@ -463,19 +465,3 @@ T* as(Node* node) {
   else
     return dynamic_cast<T*>(node);
 }
-
-// Runtime routine request flags, set by the multiply and divide translation.
-extern bool mult1616, mult1515, mult1615, mult1516, mult88, mult77, mult87, mult78, div88, div1616;
-void VlozMakra();
-void resetCodeGenerator();
-
-// The return point of the function being translated (set by its frame, read
-// by return statements), and the reset of the statement translation's state.
-extern int ActReturnLoop;
-void resetStatementState();
-
-// x op= y, ++x and x++ translate their target twice (once to read it, once
-// to store to it), so each such operator nested inside the target of another
-// doubles the code written.  Stops the run with "expression is too complex"
-// when translating `target` would nest more than eight of them.
-void checkDuplication(Expr* target, const Node* at);

@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <string>
 
+#include "codegen/emit.h"
 #include "front/vstup.h"
 #include "symbols/tabsym.h"
-#include "tree/emit.h"
 #include "tree/strom.h"
 
 namespace {
@@ -120,46 +120,6 @@ TEST_F(Emit, FailedWriteIsReported) {
   EXPECT_FALSE(out.flush());
   out.toFile(nullptr);
   std::fclose(full);
-}
-
-// The textual forms: operands as they appear in the comments of + and -,
-// and the statement forms of the tree dump.
-TEST_F(Emit, PrintedForms) {
-  auto v = [](const char* name) { return new Var(name, 0, TYP_STATIC | TYP_CHAR); };
-  Expr* operands[] = {
-      new Ref(v("a")),         new Deref(v("a")),          new LogNeg(v("a")),
-      new BitNeg(v("a")),      new UnMinus(v("a")),        new PostfixPlus(v("a")),
-      new PostfixMinus(v("a")), new PrefixPlus(v("a")),    new PrefixMinus(v("a")),
-      new Type(0x2404, v("a")), new Numb(-5),
-      new BinOp(OP_MOD, v("a"), nullptr), new BinOp(OP_SHL, nullptr, v("b")),
-      new BinOp(OP_NE, v("a"), new BinOp(OP_MUL, v("b"), new Numb(2))),
-      new BinOp(OP_COMMA, v("a"), new BinOp(OP_OR, v("b"), new BinOp(OP_XOR, v("c"), v("d")))),
-  };
-  for (Expr* e : operands) {
-    e->print();
-    out.puts("|");
-  }
-  EXPECT_EQ(written(),
-            " &(a) | *(a) | !(a) | ~(a) | -(a) | (a)++ | (a)-- | ++(a) | --(a) |(cast 9220)|-5|"
-            "(a)@(#)|(#)@(b)|(a)!=((b)*(2))|(a),((b)|((c)^(d)))|");
-
-  Case* cases = new Case(new Numb(2), new Irq(true), new Case(nullptr, new InlineAsm("LOAD s0,05 ; 100%\n"), nullptr));
-  Statm* body = new StatmList(
-      new If(v("c"), new VyrazStat(new BinOp(OP_ASSIGN, v("c"), new Numb(1))), new Break(0)),
-      new StatmList(new While(v("c"), new Continue(0)),
-                    new StatmList(new DoWhile(new Numb(1), new Empty()),
-                                  new StatmList(new For(nullptr, v("c"), nullptr, new Return(v("c"))),
-                                                new StatmList(new Switch(v("c"), cases),
-                                                              new StackSync(-2, new Irq(false)))))));
-  (new Prog(new FunctList("", nullptr, new FunctList("f", body, nullptr))))->print();
-  EXPECT_EQ(written(),
-            "Function:\nFunction:f\n"
-            " statm_list(IF (c)  { vyraz_stat((c)=(1)) } ELSE {BREAK } ,"
-            " statm_list(WHILE (c)  {CONTINUE } ,"
-            " statm_list(DO {} WHILE (1); ,"
-            " statm_list(FOR( c ; ) {RETURN c} ,"
-            " statm_list(SWITCH (c) {CASE 2: IRQ_ON;; CASE : ASM LOAD s0,05 ; 100%\n; } ,"
-            " stack_sync(IRQ_OFF;) ) ) ) ) ) ");
 }
 
 }  // namespace

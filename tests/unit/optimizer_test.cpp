@@ -8,7 +8,6 @@
 #include "symbols/tabsym.h"
 #include "tree/strom.h"
 
-void InitVstupText(const std::string& text, const char* name);
 
 namespace {
 

@@ -9,12 +9,12 @@
 #include <cstdio>
 #include <string>
 
+#include "codegen/emit.h"
 #include "driver/compile.h"
 #include "front/lexan.h"
 #include "front/parser.h"
 #include "front/vstup.h"
 #include "symbols/tabsym.h"
-#include "tree/emit.h"
 #include "tree/strom.h"
 
 namespace {
@@ -33,9 +33,7 @@ class FrontParser : public testing::Test {
 
   static std::string dump(Node* node) {
     std::string text;
-    out.toString(&text);
-    if (node) node->print();
-    out.flush();
+    if (node) node->print(text);
     return text;
   }
 

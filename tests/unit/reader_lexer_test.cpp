@@ -13,7 +13,6 @@
 #include "front/vstup.h"
 #include "tests/unit/diagnostic.h"
 
-void InitVstupText(const std::string& text, const char* name);
 
 namespace {
 

@@ -1,10 +1,10 @@
 // Output stream, label counter and the register-level emit helpers of Node.
-#include "tree/emit.h"
+#include "codegen/emit.h"
 
 #include <cstdarg>
 #include <cstring>
 
-#include "front/vstup.h"
+#include "diag/diagnostics.h"
 #include "symbols/tabsym.h"
 #include "tree/strom.h"
 
@@ -194,14 +194,6 @@ int Node::CAST(int reg, int from, int to) {
     }
   }
   return to;
-}
-
-int commonType(int type, int other) {
-  int size = std::max(typeSize(type), typeSize(other));
-  int common = TYP_CONST | (size == 0 ? 1 : size == 1 ? 2 : 4);
-  if ((type & TYP_UNSIGNED) && (other & TYP_UNSIGNED)) common |= TYP_UNSIGNED;
-  common |= (type | other) & (TYP_POINTER | TYP_ARRAY);
-  return common;
 }
 
 int Node::CONV(int reg, int type, int other) { return CAST(reg, type, commonType(type, other)); }

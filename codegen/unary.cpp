@@ -1,9 +1,10 @@
 // Unary operators.
 #include <algorithm>
 
-#include "front/vstup.h"
+#include "codegen/codegen.h"
+#include "codegen/emit.h"
+#include "diag/diagnostics.h"
 #include "symbols/tabsym.h"
-#include "tree/emit.h"
 #include "tree/strom.h"
 
 namespace {

@@ -1,7 +1,8 @@
 // The frame of the output program: banner, memory map, start-up code,
 // interrupt entry, functions, inline assembler, runtime routines, vector.
+#include "codegen/codegen.h"
+#include "codegen/emit.h"
 #include "symbols/tabsym.h"
-#include "tree/emit.h"
 #include "tree/strom.h"
 
 namespace {

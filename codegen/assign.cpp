@@ -1,9 +1,9 @@
 // Assignment, the comma operator and function calls.
 #include <string>
 
-#include "front/vstup.h"
+#include "codegen/emit.h"
+#include "diag/diagnostics.h"
 #include "symbols/tabsym.h"
-#include "tree/emit.h"
 #include "tree/strom.h"
 
 // Stores the value in one of four ways, chosen by the shape of the target

@@ -1,7 +1,8 @@
 // Multiply, divide and modulo: calls of the runtime routines, with the sign
 // handling of signed division around the call.
+#include "codegen/codegen.h"
+#include "codegen/emit.h"
 #include "symbols/tabsym.h"
-#include "tree/emit.h"
 #include "tree/strom.h"
 
 bool mult1616, mult1515, mult1615, mult1516, mult88, mult77, mult87, mult78, div88, div1616;

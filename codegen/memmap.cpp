@@ -1,6 +1,7 @@
 // The memory map listing at the top of the output.
+#include "codegen/codegen.h"
+#include "codegen/emit.h"
 #include "symbols/tabsym.h"
-#include "tree/emit.h"
 
 int obsazeni_pameti() {
   out.puts("        ;-----------------------------------------------\n");
@@ -20,7 +21,7 @@ int obsazeni_pameti() {
     }
     if ((e->typ & TYP_FUNCTION) && !(e->typ & TYP_PROTOTYPE)) {
       out.printf("        ; ---  %3d  %04X  %s(", e->len, unsigned(e->typ), e->jmeno.c_str());
-      if (e->param) e->param->print();
+      if (e->param) out.puts(e->param->text().c_str());
       out.puts(")\n");
     }
   }

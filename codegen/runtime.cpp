@@ -3,7 +3,8 @@
 #include <cstring>
 #include <string>
 
-#include "tree/emit.h"
+#include "codegen/codegen.h"
+#include "codegen/emit.h"
 #include "tree/strom.h"
 
 namespace {

@@ -1,8 +1,9 @@
 // Statement translation: sequences, conditions, loops, switch and jumps.
-#include "tree/emit.h"
-#include "tree/strom.h"
-#include "front/vstup.h"
+#include "codegen/codegen.h"
+#include "codegen/emit.h"
+#include "diag/diagnostics.h"
 #include "symbols/tabsym.h"
+#include "tree/strom.h"
 
 namespace {
 

@@ -2,9 +2,10 @@
 // additive, bitwise and shift sequences, comparisons and logical operators.
 #include <cstdio>
 
-#include "front/vstup.h"
+#include "codegen/codegen.h"
+#include "codegen/emit.h"
+#include "diag/diagnostics.h"
 #include "symbols/tabsym.h"
-#include "tree/emit.h"
 #include "tree/strom.h"
 
 namespace {
@@ -133,9 +134,9 @@ bool BinOp::pointerRules(const Operands& o) {
 
 void BinOp::additive(const Operands& o) {
   out.puts("        ; ");
-  left->print();
+  putNodeText(left);
   out.puts(op == OP_ADD ? " plus " : " minus ");
-  right->print();
+  putNodeText(right);
   out.puts("\n");
   if (op == OP_ADD) {
     byteOps(o.n, "        ADD     s2,s0\n", "        ADDCY    s3,s1\n");

@@ -1,0 +1,53 @@
+// Diagnostics: the source position every message names, the one-line
+// report that ends a run, and the exception that carries the exit status
+// out to the driver.
+//
+// Every stage of the compiler reports through here, and this module
+// includes none of them: a stage only needs a message and, when it has one,
+// the position of the construct it is translating.
+#pragma once
+
+#include <string>
+
+// A place in the source: the file name lives as long as the run.
+struct SourcePos {
+  int line = 0;
+  const char* file = "";
+};
+
+extern int CisloRadku;         // number of the line being read
+extern char JmenoSouboru[];    // name of the file being read (at most 512 chars)
+constexpr int kFileNameLimit = 512;
+
+// Thrown by endRun(); the driver (or the fuzz harness) catches it, flushes the
+// output written so far and ends with the status.
+struct RunEnded {
+  int status;
+};
+
+// Ends the run with the given exit status.  The one exit path of the
+// compiler, so that a harness can catch it instead of losing the process.
+[[noreturn]] void endRun(int status);
+
+// Makes `name` (already cut to its shown form) the current file.
+void setFileName(const char* name);
+// The current file name as a string that lives until the end of the run;
+// nodes keep it as their position.
+const char* currentFileName();
+void resetDiagnostics();
+
+// Prints "file:line: message" and ends the run with status 1.  Without a
+// place the reader's current position is named.
+[[noreturn]] void Chyba(const char* message, const SourcePos* place = nullptr);
+
+// Where a message goes.  The compiler prints the one line above; the driver
+// installs its own reporter to add a column, the source line and a caret.
+// A reporter returns normally; the run ends after it.
+struct Diagnostic {
+  const char* file;
+  int line;
+  const char* message;
+  bool atReader;  // the position is the reader's, not a node's
+};
+using Reporter = void (*)(const Diagnostic&);
+void setReporter(Reporter reporter);  // null: the compiler's own line
