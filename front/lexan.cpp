@@ -1,6 +1,7 @@
 // Lexer.
 #include "front/lexan.h"
 
+#include <cstring>
 #include <string_view>
 #include <unordered_map>
 
@@ -190,9 +191,14 @@ void skipBlockComment() {
   }
 }
 
-// Reads an operator or punctuation token; returns false for a comment.
+// Reads an operator or punctuation token; returns false for a comment.  A
+// character that starts no token is reported before the reader moves on, so
+// that the message names its own line even where that line has no line
+// break of its own (a line marker's single colon ends it).
 bool readOperator() {
   int c = Znak;
+  if (c <= 0 || !std::strchr("!%&*+-<=>^|/()[].~,?:;{}", c))
+    lexError(std::string("unsupported character ") + char(c));
   CtiVstup();
   switch (c) {
     case '!': Symb = follows('=') ? NEQ : NOT; return true;
@@ -237,9 +243,7 @@ bool readOperator() {
     case ':': Symb = COLON; return true;
     case ';': Symb = SEMICOLON; return true;
     case '{': Symb = LBRACE; return true;
-    case '}': Symb = RBRACE; return true;
-    default:
-      lexError(std::string("unsupported character ") + char(c));
+    default: Symb = RBRACE; return true;  // '}', the last of the characters above
   }
 }
 
