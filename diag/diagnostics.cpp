@@ -10,12 +10,13 @@ std::deque<std::string> names;   // every file name the run has seen
 const char* nodeFileName = "";   // names.back(), or "" before the first one
 Reporter reporter = nullptr;
 
-[[noreturn]] void report(const char* file, int line, const char* text, bool atReader) {
+void send(const char* file, int line, const char* text, bool atReader) {
   if (reporter)
     reporter(Diagnostic{file, line, text, atReader});
-  else
+  else if (file)
     std::fprintf(stderr, "%s:%d: %s\n", file, line, text);
-  endRun(1);
+  else
+    std::fprintf(stderr, "%s\n", text);
 }
 }  // namespace
 
@@ -43,6 +44,16 @@ void resetDiagnostics() {
 void setReporter(Reporter r) { reporter = r; }
 
 void Chyba(const char* message, const SourcePos* place) {
-  if (place) report(place->file, place->line, message, false);
-  report(JmenoSouboru, CisloRadku, message, true);
+  if (place)
+    send(place->file, place->line, message, false);
+  else
+    send(JmenoSouboru, CisloRadku, message, true);
+  endRun(1);
 }
+
+void ChybaPlain(const char* message) {
+  send(nullptr, 0, message, false);
+  endRun(1);
+}
+
+void report(const char* file, int line, const char* message) { send(file, line, message, false); }

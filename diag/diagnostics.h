@@ -39,12 +39,18 @@ void resetDiagnostics();
 // Prints "file:line: message" and ends the run with status 1.  Without a
 // place the reader's current position is named.
 [[noreturn]] void Chyba(const char* message, const SourcePos* place = nullptr);
+// Ends the run with status 1 after a message that names no position (a
+// source that cannot be read), printed as it is.
+[[noreturn]] void ChybaPlain(const char* message);
+// Prints a diagnostic without ending the run (the driver's last resort when
+// memory has run out).
+void report(const char* file, int line, const char* message);
 
 // Where a message goes.  The compiler prints the one line above; the driver
 // installs its own reporter to add a column, the source line and a caret.
 // A reporter returns normally; the run ends after it.
 struct Diagnostic {
-  const char* file;
+  const char* file;  // null for a message without a position
   int line;
   const char* message;
   bool atReader;  // the position is the reader's, not a node's

@@ -57,7 +57,7 @@ int compileUnit(const char* name, std::FILE* output) {
     status = end.status;
   } catch (const std::bad_alloc&) {
     out.flush();
-    std::fprintf(stderr, "%s:%d: out of memory\n", JmenoSouboru, CisloRadku);
+    report(JmenoSouboru, CisloRadku, "out of memory");
     status = 1;
   }
   resetAll();

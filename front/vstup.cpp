@@ -83,31 +83,31 @@ void resetReader() {
 
 const char* currentLineText() { return lineStart; }
 
-void InitVstup(const char* name) {
-  resetReader();
-  FILE* in = stdin;
-  if (name) {
-    in = std::fopen(name, "rb");
-    if (!in) {
-      std::fprintf(stderr, "input file %s not fined \n", shownName(name).c_str());
-      endRun(1);
-    }
-  }
+void readSource(const char* name, std::string& text) {
+  FILE* in = name ? std::fopen(name, "rb") : stdin;
+  if (!in) ChybaPlain(("input file " + shownName(name) + " not fined ").c_str());
+  text.clear();
   char buffer[1 << 16];
   size_t got;
-  while ((got = std::fread(buffer, 1, sizeof buffer, in)) > 0) {
-    source.append(buffer, got);
-    if (source.size() > kSourceLimit) {  // an endless input such as a device
-      std::fprintf(stderr, "%s:0: input is larger than 512 MB\n", name ? shownName(name).c_str() : "");
-      endRun(1);
-    }
+  bool tooLarge = false;
+  while (!tooLarge && (got = std::fread(buffer, 1, sizeof buffer, in)) > 0) {
+    text.append(buffer, got);
+    tooLarge = text.size() > kSourceLimit;  // an endless input such as a device
   }
   bool failed = std::ferror(in);
   if (name) std::fclose(in);
-  if (failed) {  // a directory opens but cannot be read
-    std::fprintf(stderr, "input file %s not fined \n", name ? shownName(name).c_str() : "-");
-    endRun(1);
+  std::string shown = name ? shownName(name) : "";
+  if (tooLarge) {
+    SourcePos at{0, shown.c_str()};
+    Chyba("input is larger than 512 MB", &at);
   }
+  if (failed)  // a directory opens but cannot be read
+    ChybaPlain(("input file " + (name ? shown : std::string("-")) + " not fined ").c_str());
+}
+
+void InitVstup(const char* name) {
+  resetReader();
+  readSource(name, source);
   setFileName(name ? shownName(name).c_str() : "");
 }
 

@@ -16,6 +16,9 @@ extern char* Aktualni;         // read position in Radek
 // Opens the source (null: standard input) and reads it whole.  A file that
 // cannot be read ends the run with "input file %s not fined ".
 void InitVstup(const char* name);
+// The reading part of InitVstup: the whole source into `text`, with the
+// same diagnostics.
+void readSource(const char* name, std::string& text);
 void resetReader();
 
 int CtiZnak();
