@@ -22,6 +22,12 @@ void resetStatementState();
 // when translating `target` would nest more than eight of them.
 void checkDuplication(Expr* target, const Node* at);
 
+// With -g: before the code of each statement, a comment line ";@ FILE:LINE"
+// naming its first line in the C source, for debuggers and listings.  Off
+// by default, so the plain translation is unchanged.
+extern bool emitSourceLines;
+void markSourceLine(const Statm* statm);
+
 // Writes the memory map listing to the output and returns the lowest static
 // address of the file-scope variables.
 int obsazeni_pameti();

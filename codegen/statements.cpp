@@ -7,6 +7,10 @@
 
 namespace {
 
+// The source line the last ";@" comment named (-g).
+const char* markedFile = nullptr;
+int markedLine = 0;
+
 int ActStartLoop = -1;  // continue target of the innermost loop
 int ActEndLoop = -1;    // break target of the innermost loop or switch
 
@@ -47,13 +51,28 @@ void translateDropped(Expr* e) {
 }  // namespace
 
 void resetStatementState() {
+  markedFile = nullptr;
+  markedLine = 0;
   ActStartLoop = ActEndLoop = ActReturnLoop = -1;
+}
+
+bool emitSourceLines = false;
+
+void markSourceLine(const Statm* statm) {
+  const SourcePos& at = statm->begin;
+  if (at.line <= 0 || (at.line == markedLine && at.file == markedFile)) return;
+  markedFile = at.file;
+  markedLine = at.line;
+  out.printf(";@ %s:%d\n", at.file, at.line);
 }
 
 void StatmList::Translate() {
   // Sequences are long right-nested lists: walk them instead of recursing.
   for (StatmList* l = this;;) {
-    if (l->first) l->first->Translate();
+    if (l->first) {
+      if (emitSourceLines) markSourceLine(l->first);
+      l->first->Translate();
+    }
     StatmList* next = as<StatmList>(l->rest);
     if (!next) {
       if (l->rest) l->rest->Translate();

@@ -590,11 +590,9 @@ Statm* asmBlock() {
   return new InlineAsm(text.c_str());
 }
 
-}  // namespace
-
 // statement: ";" | compound | break | continue | do | for | if | return
 //          | switch | while | asm | IRQ_ON ";" | IRQ_OFF ";" | expression ";"
-Statm* Stat() {
+Statm* statement() {
   switch (Symb) {
     case SEMICOLON:
       CtiSymb();
@@ -668,6 +666,18 @@ Statm* Stat() {
       return new VyrazStat(e);
     }
   }
+}
+
+}  // namespace
+
+// A statement remembers the line of its first token, where a debugger
+// stops for it (its own position is where the parser finished it, which
+// the translation's diagnostics name).
+Statm* Stat() {
+  SourcePos begin{CisloRadku, currentFileName()};
+  Statm* s = statement();
+  s->begin = begin;
+  return s;
 }
 
 // unit: { ";" | type-words declarator | asm } end-of-input

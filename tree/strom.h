@@ -267,7 +267,10 @@ class UnMinus final : public UnaryExpr {
 
 // ---- statements ----
 
-class Statm : public Node {};
+class Statm : public Node {
+ public:
+  SourcePos begin;  // the statement's first token (line 0: not known)
+};
 
 class Empty final : public Statm {
  public:
