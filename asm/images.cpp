@@ -32,15 +32,17 @@ std::string mifImage(const WordImage& words) {
 }
 
 // "AAA WWWWW  source" for a line that makes a word, the source indented to
-// the same column otherwise.
+// the same column otherwise (an empty line stays empty).
 std::string listing(const Assembly& program) {
   std::vector<const Record*> byLine(program.lines.size() + 1, nullptr);
   for (const Record& r : program.records) byLine[r.line] = &r;
   std::string out;
   for (size_t i = 0; i < program.lines.size(); ++i) {
     const Record* r = byLine[i + 1];
-    out += r ? hex(r->address, 3) + " " + hex(r->word, 5) + "  " : std::string(11, ' ');
-    out += program.lines[i] + "\n";
+    const std::string& source = program.lines[i];
+    if (r) out += hex(r->address, 3) + " " + hex(r->word, 5) + "  ";
+    else if (!source.empty()) out += std::string(11, ' ');
+    out += source + "\n";
   }
   return out;
 }
