@@ -1,5 +1,8 @@
 // tarvelsim: runs an assembled Tarvel program and reports how it ended.
 //
+// The program is assembly text, or a word image when its name ends in .hex
+// or .mem.
+//
 // Exit status: 0 the program reached a jump to itself (its normal end),
 // 1 the program or the input script could not be read or assembled,
 // 2 bad command line, 3 run-time fault, 4 step limit reached.
@@ -10,9 +13,10 @@
 #include <sstream>
 #include <string>
 
-#include "assembler.h"
+#include "asm/text.h"
 #include "machine.h"
 #include "ports.h"
+#include "program.h"
 #include "report.h"
 
 using namespace tarvelsim;
@@ -29,8 +33,8 @@ struct Options {
 
 [[noreturn]] void usage(const char* self) {
   std::cerr << "use: " << self
-            << " [--steps N] [--trace] [--in FILE] [--irq-every N] [--dump] program.psm\n"
-               "     (program \"-\" reads standard input)\n";
+            << " [--steps N] [--trace] [--in FILE] [--irq-every N] [--dump] program.psm|.hex|.mem\n"
+               "     (program \"-\" reads assembly text from standard input)\n";
   std::exit(2);
 }
 
@@ -86,6 +90,12 @@ std::string where(const std::string& file, int line) {
   return line > 0 ? file + ":" + std::to_string(line) + ": " : file + ": ";
 }
 
+bool isImageName(const std::string& name) {
+  if (name.size() < 4) return false;
+  std::string ext = assembly::upper(name.substr(name.size() - 4));
+  return ext == ".HEX" || ext == ".MEM";
+}
+
 int report(Status s, const Machine& m, const std::string& file) {
   switch (s) {
     case Status::Fault:
@@ -114,9 +124,9 @@ int main(int argc, char** argv) {
   }
   Program prog;
   try {
-    prog = assemble(source, fileName);
+    prog = isImageName(opts.program) ? loadImage(source, fileName) : assemble(source, fileName);
   } catch (const AsmError& e) {
-    std::cerr << where(fileName, e.line()) << e.what() << "\n";
+    std::cerr << assembly::formatError(fileName, e) << "\n";
     return 1;
   }
 

@@ -2,9 +2,13 @@
 
 #include <cstdio>
 
-#include "text.h"
+#include "asm/text.h"
 
 namespace tarvelsim {
+
+using assembly::parseHex;
+using assembly::splitLines;
+using assembly::splitWords;
 
 void ScriptPorts::loadScript(const std::string& text) {
   std::vector<std::string> lines = splitLines(text);

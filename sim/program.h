@@ -1,56 +1,34 @@
-// The assembled form of a program for the simulator: one decoded instruction
-// per program memory slot, plus what the listing says about global variables.
+// The program as the simulator runs it: one decoded instruction per program
+// memory slot, plus what the compiler's memory map says about global
+// variables. It is built from the assembler's words (text) or read from a
+// word image; either way the words go through the same decoder.
 #pragma once
 
 #include <array>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "asm/assembler.h"
+#include "asm/images.h"
+
 namespace tarvelsim {
 
-constexpr int kProgramSize = 1024;   // instruction slots 000..3FF
-constexpr int kDataSize = 64;        // data memory bytes 00..3F
+using assembly::Cond;
+using assembly::Global;
+using assembly::kDataSize;
+using assembly::kProgramSize;
+using assembly::Op;
+using AsmError = assembly::Error;
+
 constexpr int kRegisterCount = 16;   // s0..sF
 constexpr int kStackDepth = 31;      // return addresses held by the processor
 constexpr int kInterruptVector = 0x3FF;
 
-enum class Op {
-  Load, And, Or, Xor, Add, AddCy, Sub, SubCy, Compare, Test,
-  Sl0, Sl1, Slx, Sla, Rl, Sr0, Sr1, Srx, Sra, Rr,
-  Fetch, Store, Input, Output,
-  Jump, Call, Return, ReturnI, EnableInterrupt, DisableInterrupt,
-};
-
-enum class Cond { Always, Z, NZ, C, NC };
-
-// One decoded instruction. Which fields matter depends on `op`:
-// register/constant forms use x and y (yIsReg tells which kind y is),
-// jumps and calls use cond and target, RETURNI uses enable.
-struct Instr {
-  Op op = Op::Load;
-  uint8_t x = 0;
-  uint8_t y = 0;
-  bool yIsReg = false;
-  Cond cond = Cond::Always;
-  uint16_t target = 0;
-  bool enable = false;
-  int line = 0;        // source line, for faults and the trace
-  std::string text;    // source text without comment, for the trace
-};
-
-// A global variable as the compiler's memory map lists it.
-struct Global {
-  std::string name;
-  int addr = 0;
-  int elemSize = 1;   // bytes of one element (1 or 2)
-  int count = 1;      // elements; more than one only for arrays
-  int typeWord = 0;
-
-  bool isUnsigned() const { return (typeWord & 0x800) != 0; }
-  bool isArray() const { return (typeWord & 0x200) != 0; }
-  bool isPointer() const { return (typeWord & 0x80) != 0; }
+// A decoded instruction and where it came from, for faults and the trace.
+struct Instr : assembly::Instruction {
+  int line = 0;        // source line (image line for an image)
+  std::string text;    // source text without comment and label
 };
 
 struct Program {
@@ -59,5 +37,21 @@ struct Program {
   std::vector<Global> globals;
   bool hasMemoryMap = false;
 };
+
+// Only the words the program writes get a slot, so that running into the
+// rest is a fault.
+Program fromAssembly(const assembly::Assembly& program, const std::string& fileName);
+
+// Every word of an image is a slot (a word that is no instruction stays
+// empty); `lines` gives each word's image line, and the trace shows each
+// instruction as disassembled text.
+Program fromImage(const assembly::WordImage& words, const assembly::LineTable& lines,
+                  const std::string& fileName);
+
+// Reads a hex or mem image (throws AsmError) and builds the program from it.
+Program loadImage(const std::string& text, const std::string& fileName);
+
+// Assembles `text` (throws AsmError) and builds the program from its words.
+Program assemble(const std::string& text, const std::string& fileName);
 
 }  // namespace tarvelsim

@@ -4,7 +4,7 @@
 #include <sstream>
 #include <string>
 
-#include "assembler.h"
+#include "program.h"
 #include "machine.h"
 #include "ports.h"
 

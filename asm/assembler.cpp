@@ -1,77 +1,28 @@
 // Two passes: the first places every instruction at its program address and
 // collects labels, CONSTANT and NAMEREG definitions (so that a name may be
-// used before the line that defines it); the second decodes the operands.
+// used before the line that defines it); the second reads the operands and
+// encodes each instruction into its word.
 #include "assembler.h"
 
-#include <cstdio>
+#include <array>
 #include <map>
+#include <optional>
 
-#include "memmap.h"
+#include "opcodes.h"
 #include "text.h"
 
-namespace tarvelsim {
+namespace assembly {
 namespace {
 
-// One instruction line waiting for its operands to be decoded.
+// One instruction line waiting for its operands to be read.
 struct Statement {
   int line = 0;
   int addr = 0;
+  const OpInfo* info = nullptr;
   std::string mnemonic;               // upper case
   std::vector<std::string> operands;  // split at commas, trimmed
   std::string text;                   // the line without comment and label
 };
-
-enum class Form {
-  RegOrConst,  // sX, sY|kk
-  Shift,       // sX
-  Memory,      // sX, (sY)|ss
-  Port,        // sX, (sY)|pp
-  Branch,      // [cond,] aaa
-  Return,      // [cond]
-  ReturnI,     // ENABLE|DISABLE
-  Interrupt,   // INTERRUPT
-};
-
-struct Mnemonic {
-  Op op;
-  Form form;
-};
-
-const std::map<std::string, Mnemonic>& mnemonics() {
-  static const std::map<std::string, Mnemonic> table = {
-      {"LOAD", {Op::Load, Form::RegOrConst}},
-      {"AND", {Op::And, Form::RegOrConst}},
-      {"OR", {Op::Or, Form::RegOrConst}},
-      {"XOR", {Op::Xor, Form::RegOrConst}},
-      {"ADD", {Op::Add, Form::RegOrConst}},
-      {"ADDCY", {Op::AddCy, Form::RegOrConst}},
-      {"SUB", {Op::Sub, Form::RegOrConst}},
-      {"SUBCY", {Op::SubCy, Form::RegOrConst}},
-      {"COMPARE", {Op::Compare, Form::RegOrConst}},
-      {"TEST", {Op::Test, Form::RegOrConst}},
-      {"SL0", {Op::Sl0, Form::Shift}},
-      {"SL1", {Op::Sl1, Form::Shift}},
-      {"SLX", {Op::Slx, Form::Shift}},
-      {"SLA", {Op::Sla, Form::Shift}},
-      {"RL", {Op::Rl, Form::Shift}},
-      {"SR0", {Op::Sr0, Form::Shift}},
-      {"SR1", {Op::Sr1, Form::Shift}},
-      {"SRX", {Op::Srx, Form::Shift}},
-      {"SRA", {Op::Sra, Form::Shift}},
-      {"RR", {Op::Rr, Form::Shift}},
-      {"FETCH", {Op::Fetch, Form::Memory}},
-      {"STORE", {Op::Store, Form::Memory}},
-      {"INPUT", {Op::Input, Form::Port}},
-      {"OUTPUT", {Op::Output, Form::Port}},
-      {"JUMP", {Op::Jump, Form::Branch}},
-      {"CALL", {Op::Call, Form::Branch}},
-      {"RETURN", {Op::Return, Form::Return}},
-      {"RETURNI", {Op::ReturnI, Form::ReturnI}},
-      {"ENABLE", {Op::EnableInterrupt, Form::Interrupt}},
-      {"DISABLE", {Op::DisableInterrupt, Form::Interrupt}},
-  };
-  return table;
-}
 
 std::string stripComment(const std::string& line) {
   size_t semi = line.find(';');
@@ -91,27 +42,34 @@ std::vector<std::string> splitOperands(const std::string& s) {
   return ops;
 }
 
-std::string hex3(int v) {
-  char buf[8];
-  std::snprintf(buf, sizeof buf, "%03X", v);
-  return buf;
+[[noreturn]] void fail(int line, const std::string& msg) { throw Error(line, msg); }
+
+// A hex number up to maxValue; "what" names the kind of number for the
+// out-of-range message. Nothing when the token is not a number at all.
+std::optional<int> numberIn(int line, const std::string& tok, uint32_t maxValue, const char* what) {
+  HexNumber n = readHex(tok, maxValue);
+  if (n.kind == HexNumber::TooLarge) {
+    int digits = maxValue > 0xFF ? 3 : 2;
+    fail(line, std::string(what) + " '" + tok + "' is out of range " + hex(0, digits) + ".." +
+                   hex(maxValue, digits));
+  }
+  if (n.kind == HexNumber::NotANumber) return std::nullopt;
+  return static_cast<int>(n.value);
 }
 
 class Assembler {
  public:
-  explicit Assembler(const std::string& fileName) { prog_.fileName = fileName; }
-
-  Program run(const std::string& text) {
-    std::vector<std::string> lines = splitLines(text);
-    for (size_t i = 0; i < lines.size(); ++i) scanLine(static_cast<int>(i) + 1, lines[i]);
-    for (const Statement& st : statements_) prog_.slots[st.addr] = decode(st);
-    readMemoryMap(lines, prog_);
-    return std::move(prog_);
+  Assembly run(const std::string& text) {
+    result_.lines = splitLines(text);
+    for (size_t i = 0; i < result_.lines.size(); ++i)
+      scanLine(static_cast<int>(i) + 1, result_.lines[i]);
+    for (const Statement& st : statements_)
+      result_.records.push_back(Record{st.addr, encode(decodeOperands(st)), st.line, st.text});
+    result_.memoryMap = readMemoryMap(result_.lines);
+    return std::move(result_);
   }
 
  private:
-  [[noreturn]] void fail(int line, const std::string& msg) { throw AsmError(line, msg); }
-
   // ---- pass 1 ----
 
   void scanLine(int line, const std::string& raw) {
@@ -126,8 +84,9 @@ class Assembler {
     if (mnemonic == "CONSTANT") return defineConstant(line, operands);
     if (mnemonic == "NAMEREG") return defineRegisterName(line, operands);
     if (mnemonic == "ADDRESS") return setAddress(line, operands);
-    if (!mnemonics().count(mnemonic)) fail(line, "unknown mnemonic '" + mnemonic + "'");
-    place(Statement{line, location_, mnemonic, operands, rest});
+    const OpInfo* info = findMnemonic(mnemonic);
+    if (!info) fail(line, "unknown mnemonic '" + mnemonic + "'");
+    place(Statement{line, location_, info, mnemonic, operands, rest});
   }
 
   // Consumes any "name:" definitions at the front of the line (a label may
@@ -146,9 +105,9 @@ class Assembler {
 
   void place(const Statement& st) {
     if (location_ >= kProgramSize)
-      fail(st.line, "program exceeds 1024 instructions (address " + hex3(location_) + ")");
+      fail(st.line, "program exceeds 1024 instructions (address " + hex(location_, 3) + ")");
     if (used_[location_])
-      fail(st.line, "program address " + hex3(location_) + " is used twice");
+      fail(st.line, "two instructions at program address " + hex(location_, 3));
     used_[location_] = true;
     statements_.push_back(st);
     ++location_;
@@ -157,7 +116,7 @@ class Assembler {
   void defineConstant(int line, const std::vector<std::string>& ops) {
     if (ops.size() != 2 || !isIdentifier(ops[0]))
       fail(line, "CONSTANT expects a name and a value");
-    std::optional<int> value = parseHex(ops[1], 0xFF);
+    std::optional<int> value = numberIn(line, ops[1], 0xFF, "constant");
     if (!value && constants_.count(ops[1])) value = constants_[ops[1]];
     if (!value) fail(line, "bad constant value '" + ops[1] + "'");
     auto it = constants_.find(ops[0]);
@@ -174,7 +133,8 @@ class Assembler {
   }
 
   void setAddress(int line, const std::vector<std::string>& ops) {
-    std::optional<int> addr = ops.size() == 1 ? parseHex(ops[0], kProgramSize - 1) : std::nullopt;
+    std::optional<int> addr =
+        ops.size() == 1 ? numberIn(line, ops[0], kProgramSize - 1, "address") : std::nullopt;
     if (!addr) fail(line, "ADDRESS expects a program address 000..3FF");
     location_ = *addr;
   }
@@ -191,19 +151,10 @@ class Assembler {
     return std::nullopt;
   }
 
-  std::optional<int> constantOf(const std::string& tok) const {
+  std::optional<int> constantOf(const Statement& st, const std::string& tok) const {
     auto it = constants_.find(tok);
     if (it != constants_.end()) return it->second;
-    return parseHex(tok, 0xFF);
-  }
-
-  std::optional<Cond> conditionOf(const std::string& tok) const {
-    std::string u = upper(tok);
-    if (u == "Z") return Cond::Z;
-    if (u == "NZ") return Cond::NZ;
-    if (u == "C") return Cond::C;
-    if (u == "NC") return Cond::NC;
-    return std::nullopt;
+    return numberIn(st.line, tok, 0xFF, "constant");
   }
 
   [[noreturn]] void badOperand(const Statement& st, const std::string& tok) {
@@ -225,26 +176,37 @@ class Assembler {
     return static_cast<uint8_t>(*r);
   }
 
-  // "(sY)" or a constant: the second operand of FETCH/STORE/INPUT/OUTPUT.
-  void decodeIndirect(const Statement& st, Instr& in) {
+  Cond needCondition(const Statement& st, const std::string& tok) {
+    std::optional<Cond> c = findCondition(upper(tok));
+    if (!c) badOperand(st, tok);
+    return *c;
+  }
+
+  // The second operand: a register (ALU forms), "(sY)" (memory and port
+  // forms) or a constant.
+  void readSecond(const Statement& st, Instruction& in) {
     const std::string& tok = st.operands[1];
-    if (tok.size() > 2 && tok.front() == '(' && tok.back() == ')') {
+    bool indirect = tok.size() > 2 && tok.front() == '(' && tok.back() == ')';
+    if (st.info->form == Form::Address && indirect) {
       in.yIsReg = true;
       in.y = needRegister(st, trim(tok.substr(1, tok.size() - 2)));
       return;
     }
-    std::optional<int> k = constantOf(tok);
+    std::optional<int> r = st.info->form == Form::Alu ? registerOf(tok) : std::nullopt;
+    std::optional<int> k = r ? r : constantOf(st, tok);
     if (!k) badOperand(st, tok);
+    in.yIsReg = r.has_value();
     in.y = static_cast<uint8_t>(*k);
   }
 
-  uint16_t decodeTarget(const Statement& st, const std::string& tok) {
+  uint16_t readTarget(const Statement& st, const std::string& tok) {
     auto it = labels_.find(tok);
     if (it != labels_.end()) {
-      if (it->second >= kProgramSize) fail(st.line, "label '" + tok + "' is past the end of program memory");
+      if (it->second >= kProgramSize)
+        fail(st.line, "label '" + tok + "' is past the end of program memory");
       return static_cast<uint16_t>(it->second);
     }
-    std::optional<int> addr = parseHex(tok, kProgramSize - 1);
+    std::optional<int> addr = numberIn(st.line, tok, kProgramSize - 1, "address");
     if (!addr) {
       if (isIdentifier(tok)) fail(st.line, "undefined label '" + tok + "'");
       badOperand(st, tok);
@@ -252,56 +214,28 @@ class Assembler {
     return static_cast<uint16_t>(*addr);
   }
 
-  void decodeBranch(const Statement& st, Instr& in) {
-    expectCount(st, 1, 2);
-    if (st.operands.size() == 2) {
-      std::optional<Cond> c = conditionOf(st.operands[0]);
-      if (!c) badOperand(st, st.operands[0]);
-      in.cond = *c;
-    }
-    in.target = decodeTarget(st, st.operands.back());
-  }
-
-  Instr decode(const Statement& st) {
-    const Mnemonic& m = mnemonics().at(st.mnemonic);
-    Instr in;
-    in.op = m.op;
-    in.line = st.line;
-    in.text = st.text;
-    switch (m.form) {
-      case Form::RegOrConst: {
+  Instruction decodeOperands(const Statement& st) {
+    Instruction in;
+    in.op = st.info->op;
+    switch (st.info->form) {
+      case Form::Alu:
+      case Form::Address:
         expectCount(st, 2, 2);
         in.x = needRegister(st, st.operands[0]);
-        if (std::optional<int> r = registerOf(st.operands[1])) {
-          in.yIsReg = true;
-          in.y = static_cast<uint8_t>(*r);
-        } else if (std::optional<int> k = constantOf(st.operands[1])) {
-          in.y = static_cast<uint8_t>(*k);
-        } else {
-          badOperand(st, st.operands[1]);
-        }
+        readSecond(st, in);
         break;
-      }
       case Form::Shift:
         expectCount(st, 1, 1);
         in.x = needRegister(st, st.operands[0]);
         break;
-      case Form::Memory:
-      case Form::Port:
-        expectCount(st, 2, 2);
-        in.x = needRegister(st, st.operands[0]);
-        decodeIndirect(st, in);
-        break;
       case Form::Branch:
-        decodeBranch(st, in);
+        expectCount(st, 1, 2);
+        if (st.operands.size() == 2) in.cond = needCondition(st, st.operands[0]);
+        in.target = readTarget(st, st.operands.back());
         break;
       case Form::Return:
         expectCount(st, 0, 1);
-        if (!st.operands.empty()) {
-          std::optional<Cond> c = conditionOf(st.operands[0]);
-          if (!c) badOperand(st, st.operands[0]);
-          in.cond = *c;
-        }
+        if (!st.operands.empty()) in.cond = needCondition(st, st.operands[0]);
         break;
       case Form::ReturnI: {
         expectCount(st, 1, 1);
@@ -318,7 +252,7 @@ class Assembler {
     return in;
   }
 
-  Program prog_;
+  Assembly result_;
   int location_ = 0;
   std::array<bool, kProgramSize> used_{};
   std::vector<Statement> statements_;
@@ -329,8 +263,11 @@ class Assembler {
 
 }  // namespace
 
-Program assemble(const std::string& text, const std::string& fileName) {
-  return Assembler(fileName).run(text);
+std::string formatError(const std::string& file, const Error& e) {
+  std::string where = e.line() > 0 ? file + ":" + std::to_string(e.line()) : file;
+  return where + ": error: " + e.what();
 }
 
-}  // namespace tarvelsim
+Assembly assemble(const std::string& text) { return Assembler().run(text); }
+
+}  // namespace assembly

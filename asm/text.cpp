@@ -1,9 +1,10 @@
 #include "text.h"
 
 #include <cctype>
+#include <cstdio>
 #include <sstream>
 
-namespace tarvelsim {
+namespace assembly {
 
 std::string trim(const std::string& s) {
   size_t b = 0, e = s.size();
@@ -40,17 +41,28 @@ std::vector<std::string> splitWords(const std::string& s) {
   return words;
 }
 
-std::optional<int> parseHex(const std::string& s, int maxValue) {
-  if (s.empty() || s.size() > 8) return std::nullopt;
-  int value = 0;
+// Stops accumulating as soon as the value passes the limit, so that no
+// number of digits can overflow; the remaining characters are still checked
+// to tell a too-large number from a word that is not a number at all.
+HexNumber readHex(const std::string& s, uint32_t maxValue) {
+  HexNumber n;
+  if (s.empty()) return n;
+  bool tooLarge = false;
   for (char c : s) {
-    if (!std::isxdigit(static_cast<unsigned char>(c))) return std::nullopt;
-    value = value * 16 + (std::isdigit(static_cast<unsigned char>(c))
-                              ? c - '0'
-                              : std::toupper(static_cast<unsigned char>(c)) - 'A' + 10);
+    unsigned char u = static_cast<unsigned char>(c);
+    if (!std::isxdigit(u)) return n;
+    uint32_t digit = std::isdigit(u) ? u - '0' : std::toupper(u) - 'A' + 10;
+    if (!tooLarge && (digit > maxValue || n.value > (maxValue - digit) / 16)) tooLarge = true;
+    if (!tooLarge) n.value = n.value * 16 + digit;
   }
-  if (value > maxValue) return std::nullopt;
-  return value;
+  n.kind = tooLarge ? HexNumber::TooLarge : HexNumber::Ok;
+  return n;
+}
+
+std::optional<int> parseHex(const std::string& s, int maxValue) {
+  HexNumber n = readHex(s, static_cast<uint32_t>(maxValue));
+  if (n.kind != HexNumber::Ok) return std::nullopt;
+  return static_cast<int>(n.value);
 }
 
 bool isIdentifier(const std::string& s) {
@@ -60,4 +72,10 @@ bool isIdentifier(const std::string& s) {
   return true;
 }
 
-}  // namespace tarvelsim
+std::string hex(unsigned value, int digits) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "%0*X", digits, value);
+  return buf;
+}
+
+}  // namespace assembly

@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# Loads a generated ROM into an HDL simulator, reads every address back
+# through the clocked port and compares it with the hex image.
+#   hdl_test.sh verilog|vhdl IMAGE_TOOL TARVELCC PROGRAM.c|full
+# "full" is a program that fills every word of program memory.
+set -euo pipefail
+lang=$1 tool=$2 cc=$3 source=$4
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+program=$work/prog.psm
+if [ "$source" = full ]; then
+  for _ in $(seq 1024); do echo "ADD s1,01"; done > "$program"
+else
+  "$cc" "$source" > "$program"
+fi
+cd "$work"
+
+# A name that needs cleaning up checks that the sanitized name is what the
+# file declares.
+"$tool" hex < "$program" > prog.hex
+"$tool" "$lang" "7-seg.rom" < "$program" > rom.src
+name=$(sed -n 's/^\(module\|entity\) \([A-Za-z0-9_]*\).*/\2/p' rom.src | head -1)
+[ "$name" = rom_7_seg_rom ] || { echo "unexpected name '$name'"; exit 1; }
+
+if [ "$lang" = verilog ]; then
+  mv rom.src rom.v
+  cat > tb.v <<TB
+module tb;
+  reg clk = 0;
+  reg [9:0] address = 0;
+  wire [17:0] instruction;
+  reg [17:0] expected [0:1023];
+  integer i, errors;
+  $name rom (.clk(clk), .address(address), .instruction(instruction));
+  initial begin
+    \$readmemh("prog.hex", expected);
+    errors = 0;
+    for (i = 0; i < 1024; i = i + 1) begin
+      address = i;
+      #1 clk = 1;
+      #1 clk = 0;
+      if (instruction !== expected[i]) begin
+        \$display("address %h: rom %h, image %h", i, instruction, expected[i]);
+        errors = errors + 1;
+      end
+    end
+    if (errors == 0) \$display("PASS");
+    \$finish;
+  end
+endmodule
+TB
+  iverilog -Wall -o tb rom.v tb.v
+  vvp -n tb | tee out
+else
+  mv rom.src rom.vhd
+  cat > tb.vhd <<TB
+library ieee;
+use ieee.std_logic_1164.all;
+use ieee.numeric_std.all;
+use std.textio.all;
+
+entity tb is
+end entity tb;
+
+architecture test of tb is
+  signal clk : std_logic := '0';
+  signal address : std_logic_vector(9 downto 0) := (others => '0');
+  signal instruction : std_logic_vector(17 downto 0);
+begin
+  rom : entity work.$name port map (clk => clk, address => address, instruction => instruction);
+  process
+    file image : text open read_mode is "prog.hex";
+    variable l : line;
+    variable word : std_logic_vector(19 downto 0);
+    variable errors : natural := 0;
+  begin
+    for i in 0 to 1023 loop
+      readline(image, l);
+      hread(l, word);
+      address <= std_logic_vector(to_unsigned(i, 10));
+      wait for 1 ns;
+      clk <= '1';
+      wait for 1 ns;
+      clk <= '0';
+      if instruction /= word(17 downto 0) then
+        report "address " & integer'image(i) & " differs" severity warning;
+        errors := errors + 1;
+      end if;
+    end loop;
+    if errors = 0 then
+      report "PASS";
+    end if;
+    wait;
+  end process;
+end architecture test;
+TB
+  ghdl -a --std=08 rom.vhd tb.vhd
+  ghdl -e --std=08 tb
+  ghdl -r --std=08 tb 2>&1 | tee out
+fi
+grep -q PASS out
