@@ -4,6 +4,7 @@
 // encodes each instruction into its word.
 #include "assembler.h"
 
+#include <algorithm>
 #include <array>
 #include <map>
 #include <optional>
@@ -63,9 +64,18 @@ class Assembler {
     result_.lines = splitLines(text);
     for (size_t i = 0; i < result_.lines.size(); ++i)
       scanLine(static_cast<int>(i) + 1, result_.lines[i]);
+    if (tooLarge_)
+      throw Error(tooLarge_, "the program needs " + std::to_string(end_) + " words, program memory holds " +
+                                 std::to_string(kProgramSize), Error::TooLarge);
+    if (reachesVector_)
+      throw Error(reachesVector_, "the code reaches the interrupt vector at 3FF: the program needs " +
+                                      std::to_string(words_) + " words, " +
+                                      std::to_string(kProgramSize - 1) + " are free beside the vector",
+                  Error::ReachesVector);
     for (const Statement& st : statements_)
       result_.records.push_back(Record{st.addr, encode(decodeOperands(st)), st.line, st.text});
     result_.memoryMap = readMemoryMap(result_.lines);
+    result_.labels = labels_;
     return std::move(result_);
   }
 
@@ -103,11 +113,24 @@ class Assembler {
     }
   }
 
+  // Code past the end of program memory, or code that the interrupt vector
+  // lands on, is counted rather than stopped at, so that the message can
+  // say how large the whole program is.
   void place(const Statement& st) {
-    if (location_ >= kProgramSize)
-      fail(st.line, "program exceeds 1024 instructions (address " + hex(location_, 3) + ")");
-    if (used_[location_])
-      fail(st.line, "two instructions at program address " + hex(location_, 3));
+    ++words_;
+    end_ = std::max(end_, location_ + 1);
+    if (location_ >= kProgramSize) {
+      if (!tooLarge_) tooLarge_ = st.line;
+      ++location_;
+      return;
+    }
+    if (used_[location_]) {
+      if (location_ != kProgramSize - 1)
+        fail(st.line, "two instructions at program address " + hex(location_, 3));
+      if (!reachesVector_) reachesVector_ = st.line;
+      ++location_;
+      return;
+    }
     used_[location_] = true;
     statements_.push_back(st);
     ++location_;
@@ -254,6 +277,10 @@ class Assembler {
 
   Assembly result_;
   int location_ = 0;
+  int words_ = 0;          // every instruction, placed or not
+  int end_ = 0;            // one past the highest address an instruction wants
+  int tooLarge_ = 0;       // line of the first instruction past the end
+  int reachesVector_ = 0;  // line of the second instruction at 3FF
   std::array<bool, kProgramSize> used_{};
   std::vector<Statement> statements_;
   std::map<std::string, int> labels_;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -16,11 +17,17 @@ namespace assembly {
 
 class Error : public std::runtime_error {
  public:
-  Error(int line, const std::string& message) : std::runtime_error(message), line_(line) {}
+  // A program too large for program memory is a budget error rather than a
+  // mistake in a line: the driver explains it with the program's size.
+  enum Kind { InText, TooLarge, ReachesVector };
+  Error(int line, const std::string& message, Kind kind = InText)
+      : std::runtime_error(message), line_(line), kind_(kind) {}
   int line() const { return line_; }
+  Kind kind() const { return kind_; }
 
  private:
   int line_;
+  Kind kind_;
 };
 
 // "FILE:LINE: error: message" (without the line when it is 0), one line.
@@ -38,6 +45,7 @@ struct Assembly {
   std::vector<Record> records;      // in source order
   std::vector<std::string> lines;   // the source text, for listings
   MemoryMap memoryMap;              // from the compiler's comment block
+  std::map<std::string, int> labels;  // every label and its program address
 };
 
 // Throws Error on the first fault in the text.

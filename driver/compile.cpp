@@ -38,17 +38,16 @@ void* runJob(void* arg) {
   return nullptr;
 }
 
-}  // namespace
-
-int compileUnit(const char* name, std::FILE* output) {
-  resetAll();
-  out.toFile(output);
+// One run: open the source, parse, optimize, translate.  Every diagnostic
+// leaves through an exception; the output written so far is kept.
+int translate(const std::function<void()>& open, const CompileOptions& options) {
   int status = 0;
+  emitSourceLines = options.sourceLines;
   try {
-    InitMem(64);
-    InitLexan(name);
+    open();
     CtiSymb();
     Node* root = Program();
+    if (options.afterParse) options.afterParse(static_cast<Prog*>(root));
     root = root->Optimize();
     root->Translate();
     if (!out.flush()) Chyba("cannot write the output");
@@ -60,8 +59,32 @@ int compileUnit(const char* name, std::FILE* output) {
     report(JmenoSouboru, CisloRadku, "out of memory");
     status = 1;
   }
+  emitSourceLines = false;
   resetAll();
   return status;
+}
+
+// Sends the output where the caller wants it and sets up the symbols.
+void start(std::FILE* output, std::string* assembly) {
+  resetAll();
+  if (output)
+    out.toFile(output);
+  else
+    out.toString(assembly);
+  InitMem(64);
+}
+
+}  // namespace
+
+int compileUnit(const char* name, std::FILE* output) {
+  start(output, nullptr);
+  return translate([name] { InitLexan(name); }, CompileOptions());
+}
+
+int compileText(const std::string& text, const char* name, std::FILE* output,
+                std::string* assembly, const CompileOptions& options) {
+  start(output, assembly);
+  return translate([&] { InitLexanText(text, name); }, options);
 }
 
 int runWithLargeStack(const std::function<int()>& work) {

@@ -66,7 +66,7 @@ TEST(Assembler, Diagnostics) {
       {"LOAD s0,01\nADDRESS 000\nLOAD s0,02\n",
        "t.psm:3: error: two instructions at program address 000"},
       {"ADDRESS 3FF\nLOAD s0,01\nLOAD s0,02\n",
-       "t.psm:3: error: program exceeds 1024 instructions (address 400)"},
+       "t.psm:3: error: the program needs 1025 words, program memory holds 1024"},
       {"JUMP end\nADDRESS 3FF\nLOAD s0,01\nend:\n",
        "t.psm:1: error: label 'end' is past the end of program memory"},
   };

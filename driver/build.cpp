@@ -1,0 +1,150 @@
+// One build: read the input, compile it in process (or take it as assembly
+// text), assemble, check the memory budget, write the image and listing.
+// Every output file is written in full or not at all.
+#include "driver/build.h"
+
+#include <cstdio>
+#include <string>
+
+#include "asm/assembler.h"
+#include "asm/images.h"
+#include "diag/diagnostics.h"
+#include "driver/budget.h"
+#include "driver/compile.h"
+#include "driver/messages.h"
+#include "driver/outfile.h"
+#include "front/vstup.h"
+
+namespace {
+
+// The input as diagnostics name it.
+std::string shownInput(const Options& o) { return o.input == "-" ? "<stdin>" : o.input; }
+
+bool readInput(const Options& o, std::string& text) {
+  try {
+    readSource(o.input == "-" ? nullptr : o.input.c_str(), text);
+    return true;
+  } catch (const RunEnded&) {
+    return false;
+  }
+}
+
+int compileSource(const Options& o, const std::string& source, std::FILE* stream, std::string* text) {
+  CompileOptions options;
+  options.sourceLines = o.sourceLines;
+  return compileText(source, shownInput(o).c_str(), stream, text, options);
+}
+
+bool writeOrReport(const std::string& path, const std::string& text) {
+  std::string error;
+  if (writeWholeFile(path, text, error)) return true;
+  driverError(error);
+  return false;
+}
+
+// -S straight to the output file or standard output, as the compiler writes
+// it: nothing is held in memory.
+int compileStreaming(const Options& o, const std::string& source, const std::string& path) {
+  OutputFile file;
+  std::string error;
+  if (!file.open(path, error)) {
+    driverError(error);
+    return 1;
+  }
+  int status = compileSource(o, source, file.stream(), nullptr);
+  if (status != 0) return status;  // a file is discarded; standard output keeps its part
+  if (file.commit(error)) return 0;
+  driverError(error);
+  return 1;
+}
+
+std::string image(const Options& o, const assembly::WordImage& words, const std::string& path) {
+  switch (o.format) {
+    case ImageFormat::Mem: return assembly::memImage(words);
+    case ImageFormat::Mif: return assembly::mifImage(words);
+    case ImageFormat::Vhdl: return assembly::vhdlRom(words, baseName(path));
+    case ImageFormat::Verilog: return assembly::verilogRom(words, baseName(path));
+    case ImageFormat::Hex: break;
+  }
+  return assembly::hexImage(words);
+}
+
+// An assembler error: in a .psm input at its line; in compiled C it can only
+// come from an asm block, and names the line of the generated text.
+void reportAssemblyError(const Options& o, bool fromC, const assembly::Error& e) {
+  if (e.kind() != assembly::Error::InText && fromC) {  // the memory budget
+    placedMessage(shownInput(o), 0, "error", e.what());
+    if (!o.optimize) placedMessage(shownInput(o), 0, "note", "-O makes the code smaller");
+    return;
+  }
+  if (!fromC) {
+    placedMessage(shownInput(o), e.line(), "error", e.what());
+    return;
+  }
+  placedMessage(shownInput(o), 0, "error",
+                std::string(e.what()) + " (line " + std::to_string(e.line()) +
+                    " of the generated assembly, from an asm block; -S writes it)");
+}
+
+// Budget warnings: stacks that can overflow.  Returns false when -Werror
+// makes them errors.
+bool checkStacks(const Options& o, const Budget& b) {
+  (void)o;
+  std::string where = shownInput(o);
+  int room = kDataBytes - b.staticBytes;
+  if (b.hasDataLayout && (b.dataStack.unbounded || b.dataStack.depth > room)) {
+    placedMessage(where, 0, "warning",
+                  b.dataStack.unbounded
+                      ? "the data stack has no bound: " + b.dataStack.recursion + " is recursive [-Wstack]"
+                      : "the data stack can overflow: up to " + std::to_string(b.dataStack.depth) +
+                            " bytes, " + std::to_string(room) + " free below the statics [-Wstack]");
+  }
+  if (b.callStack.unbounded || b.callStack.depth > kReturnAddresses) {
+    placedMessage(where, 0, "warning",
+                  b.callStack.unbounded
+                      ? "the call stack has no bound: " + b.callStack.recursion + " is recursive [-Wcall-depth]"
+                      : "the call stack can overflow: up to " + std::to_string(b.callStack.depth) +
+                            " return addresses of " + std::to_string(kReturnAddresses) + " [-Wcall-depth]");
+  }
+  return true;
+}
+
+// Assembles, checks and writes what the options ask for.
+int finish(const Options& o, const std::string& assemblyText, bool fromC) {
+  assembly::Assembly program;
+  try {
+    program = assembly::assemble(assemblyText);
+  } catch (const assembly::Error& e) {
+    reportAssemblyError(o, fromC, e);
+    return 1;
+  }
+  Budget budget = measureBudget(program);
+  if (!checkStacks(o, budget)) return 1;
+  std::string path = defaultOutput(o);
+  if (!o.assemblyOnly && !writeOrReport(path, image(o, assembly::wordImage(program), path))) return 1;
+  if (!o.listing.empty() && !writeOrReport(o.listing, assembly::listing(program))) return 1;
+  if (o.size) std::fputs(formatBudget(budget).c_str(), stderr);
+  return 0;
+}
+
+}  // namespace
+
+int build(const Options& o) {
+  useDriverMessages();
+  std::string source;
+  if (!readInput(o, source)) return 1;
+  if (isAssemblyInput(o.input)) return finish(o, source, false);
+
+  std::string path = defaultOutput(o);
+  bool keepText = o.optimize || o.size || !o.listing.empty();
+  if (o.assemblyOnly && !keepText) return compileStreaming(o, source, path);
+
+  std::string text;
+  int status = compileSource(o, source, nullptr, &text);
+  if (status != 0) {
+    if (o.assemblyOnly && path == "-") std::fwrite(text.data(), 1, text.size(), stdout);
+    return status;
+  }
+  if (o.assemblyOnly && !writeOrReport(path, text)) return 1;
+  return finish(o, text, true);
+}
