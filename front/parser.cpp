@@ -676,7 +676,7 @@ Statm* statement() {
 Statm* Stat() {
   SourcePos begin{CisloRadku, currentFileName()};
   Statm* s = statement();
-  s->begin = begin;
+  if (s) s->begin = begin;  // null: an expression statement with no expression
   return s;
 }
 
