@@ -13,6 +13,7 @@
 #include "driver/compile.h"
 #include "driver/messages.h"
 #include "driver/outfile.h"
+#include "driver/preprocess.h"
 #include "front/vstup.h"
 
 namespace {
@@ -136,6 +137,12 @@ int build(const Options& o) {
   if (isAssemblyInput(o.input)) return finish(o, source, false);
 
   std::string path = defaultOutput(o);
+  if (needsPreprocessor(o, source)) {
+    std::string text;
+    if (preprocess(o, source, text) != 0) return 1;
+    if (o.preprocessOnly) return writeOrReport(path, text) ? 0 : 1;
+    source = std::move(text);
+  }
   bool keepText = o.optimize || o.size || !o.listing.empty();
   if (o.assemblyOnly && !keepText) return compileStreaming(o, source, path);
 

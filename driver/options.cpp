@@ -188,6 +188,8 @@ CommandLine parseCommandLine(int argc, char** argv) {
     }
   }
   if (o.input.empty()) return fail("no input file");
+  if (o.preprocessOnly && isAssemblyInput(o.input))
+    return fail("-E with the assembly input '" + o.input + "': there is nothing to preprocess");
   if (o.assemblyOnly && isAssemblyInput(o.input))
     return fail("-S with the assembly input '" + o.input + "': there is nothing to compile");
   if (!o.formatGiven && !o.output.empty()) formatOfFile(o.output, o.format);
