@@ -1,12 +1,15 @@
-# Install rules and Debian packaging for tarvelcc.
+# Install rules and Debian packaging for the Tarvel toolchain.
 #
 #   cmake --install <build> [--prefix <dir>]   installs into the prefix
 #   cpack --config <build>/CPackConfig.cmake    builds tarvelcc_<version>_<arch>.deb
 #
 # What lands where (relative to the prefix; the .deb uses /usr):
-#   bin/tarvelcc                       the compiler
-#   share/man/man1/tarvelcc.1          the manual page (`man tarvelcc`)
-#   share/doc/tarvelcc/language.md     the language manual
+#   bin/tarvelcc, bin/tarvel, bin/tarvelsim
+#                                      the compiler, the driver, the simulator
+#   share/man/man1/*.1                 their manual pages
+#   share/doc/tarvelcc/*.md            the language manual, the toolchain
+#                                      manual, the simulator's manual and the
+#                                      differences from C
 #   share/doc/tarvelcc/examples/       the example programs and their README
 #
 # The man page carries the version in its .TH line; the install test checks
@@ -14,14 +17,18 @@
 
 include(GNUInstallDirs)
 
-install(TARGETS tarvelcc RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${PROJECT_SOURCE_DIR}/docs/tarvelcc.1
-        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(TARGETS tarvelcc tarvel tarvelsim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+file(GLOB TARVEL_MAN_PAGES ${PROJECT_SOURCE_DIR}/docs/*.1)
+install(FILES ${TARVEL_MAN_PAGES} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${PROJECT_SOURCE_DIR}/docs/language.md
+              ${PROJECT_SOURCE_DIR}/docs/toolchain.md
+              ${PROJECT_SOURCE_DIR}/docs/known-differences.md
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/sim/README.md
+        DESTINATION ${CMAKE_INSTALL_DOCDIR} RENAME tarvelsim.md)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/
         DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples
-        FILES_MATCHING PATTERN "*.c" PATTERN "README.md")
+        FILES_MATCHING PATTERN "*.c" PATTERN "*.h" PATTERN "README.md")
 
 # ---------------------------------------------------------------- packaging
 set(CPACK_PACKAGE_NAME "tarvelcc")
@@ -29,7 +36,7 @@ set(CPACK_PACKAGE_VENDOR "tarvelcc project")
 set(CPACK_PACKAGE_CONTACT "tarvelcc maintainers <tarvelcc@localhost>")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
-    "C compiler for the 8-bit soft processor of the ZEFO Tarvel platform")
+    "C toolchain for the 8-bit soft processor of the ZEFO Tarvel platform")
 set(CPACK_GENERATOR "DEB")
 # Write the values below into CPackConfig.cmake exactly as given here.
 set(CPACK_VERBATIM_VARIABLES TRUE)
@@ -48,8 +55,13 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 (char, short and int, one level of pointers, one-dimensional arrays,
 functions, the usual statements, inline asm blocks and an interrupt
 handler) into one assembly program for the processor's assembler.
-The package holds the compiler, its manual page and the language manual
-with example programs under /usr/share/doc/tarvelcc.")
+The package holds the compiler tarvelcc; the driver tarvel, which
+compiles, assembles, checks the memory budget and writes memory images
+(hex, mem, mif, VHDL and Verilog ROMs); the simulator tarvelsim; their
+manual pages; and the manuals with example programs under
+/usr/share/doc/tarvelcc.")
+# tarvel runs the system's C preprocessor for sources with # lines.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "cpp")
 # Let dpkg-shlibdeps compute versioned library dependencies when it is
 # there (package dpkg-dev); otherwise name the C++ runtime by hand.
 find_program(TARVEL_DPKG_SHLIBDEPS dpkg-shlibdeps)
