@@ -166,6 +166,12 @@ class Budget(unittest.TestCase):
             return r.returncode, r.stderr.decode()
 
     def test_examples(self):
+        for name in sorted(os.listdir(EXAMPLES)):
+            if name.endswith(".c"):
+                status, report = self.size(self.example(name))
+                self.assertEqual(status, 0, name)
+                self.assertTrue(report.startswith("program memory: "), report)
+                self.assertNotIn("warning", report)
         status, report = self.size(self.example("irq.c"))
         self.assertEqual(status, 0)
         self.assertRegex(report, r"program memory: 59 of 1024 words")
