@@ -10,6 +10,8 @@ import sys
 import tempfile
 import unittest
 
+from scratch import ScratchCase
+
 TARVEL, TARVELCC, SOURCE = (os.path.abspath(p) for p in sys.argv[1:4])
 EXAMPLES = os.path.join(SOURCE, "examples")
 
@@ -37,19 +39,7 @@ def words_of(fmt, text):
     return [int(w, 16) for w in lines]
 
 
-class Driver(unittest.TestCase):
-    def setUp(self):
-        self.dir = tempfile.TemporaryDirectory()
-        self.cwd = self.dir.name
-
-    def tearDown(self):
-        self.dir.cleanup()
-
-    def write(self, name, text):
-        path = os.path.join(self.cwd, name)
-        with open(path, "w") as f:
-            f.write(text)
-        return path
+class Driver(ScratchCase):
 
     def assertOnlyFiles(self, *names):
         self.assertEqual(sorted(os.listdir(self.cwd)), sorted(names))

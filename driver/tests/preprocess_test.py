@@ -10,6 +10,8 @@ import sys
 import tempfile
 import unittest
 
+from scratch import ScratchCase
+
 TARVEL, TARVELCC, TARVELSIM, SOURCE = (os.path.abspath(p) for p in sys.argv[1:5])
 
 
@@ -17,20 +19,7 @@ def run(*args, cwd=None, env=None):
     return subprocess.run([TARVEL, *args], cwd=cwd, capture_output=True, env=env)
 
 
-class Preprocessor(unittest.TestCase):
-    def setUp(self):
-        self.dir = tempfile.TemporaryDirectory()
-        self.cwd = self.dir.name
-
-    def tearDown(self):
-        self.dir.cleanup()
-
-    def write(self, name, text):
-        path = os.path.join(self.cwd, name)
-        os.makedirs(os.path.dirname(path), exist_ok=True)
-        with open(path, "w") as f:
-            f.write(text)
-        return path
+class Preprocessor(ScratchCase):
 
     def error(self, *args):
         r = run(*args, "-S", "-o", os.path.join(self.cwd, "out.psm"))
