@@ -224,7 +224,9 @@ bool Rewriter::run(const std::vector<Line>& lines, std::vector<Line>& out) {
 bool promoteFrame(std::vector<Line>& lines, const Context& ctx, int ownParams) {
   std::vector<Line> out;
   Rewriter rewriter(ctx, ownParams < 0 ? 0 : ownParams);
-  if (!rewriter.run(lines, out) || !colorFrame(out, ctx)) return false;
+  if (!rewriter.run(lines, out)) return false;
+  splitWebs(out, ctx);
+  if (!colorFrame(out, ctx)) return false;
   lines.swap(out);
   return true;
 }

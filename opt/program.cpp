@@ -192,6 +192,7 @@ void optimizeFunction(std::vector<Line>& lines, const Context& ctx, int params) 
   for (int round = 0; round < 30; ++round) {
     bool changed = cleanJumps(lines);
     changed |= propagateConstants(lines, ctx);
+    changed |= propagateCopies(lines, ctx);
     changed |= simplifyBranches(lines, ctx);
     changed |= removeDeadCode(lines, ctx);
     if (!changed) break;
