@@ -1,14 +1,11 @@
 // Constant propagation: which registers hold a known byte at each line, and
 // the rewrites that knowledge allows.
-#include <array>
-#include <optional>
-
 #include "opt/passes.h"
 
 namespace opt {
 namespace {
 
-using State = std::array<int, 16>;  // a known byte 0..255, or -1
+using State = RegFacts;  // a known byte 0..255, or -1
 
 int valueOf(const State& s, const std::string& operand) {
   int r = regOf(operand);
@@ -45,12 +42,6 @@ void step(State& s, const Line& l, const Context& ctx) {
   if (d >= 0 && d < 16 && e.def.test(d)) s[d] = result;
 }
 
-State merge(const State& a, const State& b) {
-  State m;
-  for (int r = 0; r < 16; ++r) m[r] = a[r] == b[r] ? a[r] : -1;
-  return m;
-}
-
 }  // namespace
 
 // Replaces a register operand that holds a known byte by the byte itself,
@@ -61,25 +52,7 @@ bool propagateConstants(std::vector<Line>& lines, const Context& ctx) {
   std::vector<std::vector<int>> succ;
   if (!successors(lines, succ)) return false;
   int n = static_cast<int>(lines.size());
-  std::vector<std::optional<State>> in(n);
-  State unknown;
-  unknown.fill(-1);
-  if (n == 0) return false;
-  in[0] = unknown;
-  std::vector<int> work{0};
-  while (!work.empty()) {
-    int i = work.back();
-    work.pop_back();
-    State s = *in[i];
-    step(s, lines[i], ctx);
-    for (int t : succ[i]) {
-      State m = in[t] ? merge(*in[t], s) : s;
-      if (!in[t] || m != *in[t]) {
-        in[t] = m;
-        work.push_back(t);
-      }
-    }
-  }
+  auto in = forwardFacts(lines, succ, [&](State& s, const Line& l) { step(s, l, ctx); });
   bool changed = false;
   std::vector<Line> kept;
   for (int i = 0; i < n; ++i) {

@@ -1,14 +1,11 @@
 // Copy propagation: after "LOAD s0,s6" a read of s0 can read s6 instead,
 // which often leaves the copy itself dead.
-#include <array>
-#include <optional>
-
 #include "opt/passes.h"
 
 namespace opt {
 namespace {
 
-using State = std::array<int, 16>;  // the register r is known to equal, or -1
+using State = RegFacts;  // the register r is known to equal, or -1
 
 void kill(State& s, int r) {
   s[r] = -1;
@@ -38,26 +35,7 @@ bool propagateCopies(std::vector<Line>& lines, const Context& ctx) {
   std::vector<std::vector<int>> succ;
   if (!successors(lines, succ) || lines.empty()) return false;
   int n = static_cast<int>(lines.size());
-  std::vector<std::optional<State>> in(n);
-  State none;
-  none.fill(-1);
-  in[0] = none;
-  std::vector<int> work{0};
-  while (!work.empty()) {
-    int i = work.back();
-    work.pop_back();
-    State s = *in[i];
-    step(s, lines[i], ctx);
-    for (int t : succ[i]) {
-      State m = s;
-      if (in[t])
-        for (int r = 0; r < 16; ++r) m[r] = (*in[t])[r] == s[r] ? s[r] : -1;
-      if (!in[t] || m != *in[t]) {
-        in[t] = m;
-        work.push_back(t);
-      }
-    }
-  }
+  auto in = forwardFacts(lines, succ, [&](State& s, const Line& l) { step(s, l, ctx); });
   bool changed = false;
   for (int i = 0; i < n; ++i) {
     Line& l = lines[i];

@@ -103,4 +103,30 @@ std::vector<RegSet> liveAfter(const std::vector<Line>& lines,
   return out;
 }
 
+std::vector<std::optional<RegFacts>> forwardFacts(
+    const std::vector<Line>& lines, const std::vector<std::vector<int>>& succ,
+    const std::function<void(RegFacts&, const Line&)>& step) {
+  std::vector<std::optional<RegFacts>> in(lines.size());
+  if (lines.empty()) return in;
+  in[0].emplace();
+  in[0]->fill(-1);
+  std::vector<int> work{0};
+  while (!work.empty()) {
+    int i = work.back();
+    work.pop_back();
+    RegFacts s = *in[i];
+    step(s, lines[i]);
+    for (int t : succ[i]) {
+      RegFacts m = s;
+      if (in[t])
+        for (int r = 0; r < 16; ++r) m[r] = (*in[t])[r] == s[r] ? s[r] : -1;
+      if (!in[t] || m != *in[t]) {
+        in[t] = m;
+        work.push_back(t);
+      }
+    }
+  }
+  return in;
+}
+
 }  // namespace opt

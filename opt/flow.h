@@ -1,7 +1,10 @@
 // Control flow and register liveness inside one compiled function.
 #pragma once
 
+#include <array>
+#include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,5 +38,13 @@ bool successors(const std::vector<Line>& lines, std::vector<std::vector<int>>& s
 std::vector<RegSet> liveAfter(const std::vector<Line>& lines,
                               const std::vector<std::vector<int>>& succ, const Context& ctx);
 RegSet liveBefore(const Line& l, const RegSet& after, const Context& ctx);
+
+// Forward dataflow over one fact per machine register (a number, -1 for
+// none): the facts before each line, nullopt where no path reaches. Facts
+// that disagree where paths meet become -1.
+using RegFacts = std::array<int, 16>;
+std::vector<std::optional<RegFacts>> forwardFacts(
+    const std::vector<Line>& lines, const std::vector<std::vector<int>>& succ,
+    const std::function<void(RegFacts&, const Line&)>& step);
 
 }  // namespace opt
