@@ -1,0 +1,272 @@
+// Splits a compiled program into its parts, optimizes each compiled
+// function (callees first, so that callers know what a call changes), drops
+// functions nothing calls and writes the program back.
+//
+// Everything that is not a compiled function (banner, memory map, start-up
+// code, interrupt entry, file-level asm, the multiply and divide routines,
+// the vector) is copied unchanged. A function that holds inline asm, or one
+// of whose labels asm text names, is copied unchanged as well.
+#include <functional>
+#include <set>
+#include <sstream>
+
+#include "opt/optimize.h"
+#include "opt/passes.h"
+
+namespace opt {
+namespace {
+
+std::string trimmed(const std::string& s) {
+  size_t b = s.find_first_not_of(" \t\r");
+  if (b == std::string::npos) return "";
+  return s.substr(b, s.find_last_not_of(" \t\r") - b + 1);
+}
+
+bool startsWith(const std::string& s, const std::string& p) { return s.compare(0, p.size(), p) == 0; }
+
+struct Unit {
+  bool function = false;
+  bool optimizable = false;
+  bool kept = true;
+  std::string name;             // a function's entry label, "_name"
+  std::vector<std::string> raw;  // the lines as written (a function: its body)
+  std::vector<std::string> head;  // a function's heading comment lines
+  std::vector<Line> lines;       // a function's parsed body
+};
+
+struct Program {
+  std::vector<Unit> units;
+  std::set<std::string> asmNames;  // every word of asm and other kept text
+  std::map<std::string, int> paramBytes;
+  bool irqEntry = false;
+};
+
+void addWords(std::set<std::string>& words, const std::string& line) {
+  std::string w;
+  for (char c : line + " ") {
+    if (std::isalnum(static_cast<unsigned char>(c)) || c == '_') {
+      w += c;
+    } else if (!w.empty()) {
+      words.insert(w);
+      w.clear();
+    }
+  }
+}
+
+// Bytes of the parameters listed in a memory-map line such as
+// "; ---    2  A104  clamp(2404,2404)"; -1 when a type word is not a plain
+// char, int or pointer.
+void readMemoryMapLine(const std::string& line, std::map<std::string, int>& params) {
+  std::istringstream in(trimmed(line));
+  std::string semi, adr, size, type, rest;
+  if (!(in >> semi >> adr >> size >> type >> rest) || semi != ";" || adr != "---") return;
+  size_t open = rest.find('('), close = rest.find(')');
+  if (open == std::string::npos || close == std::string::npos) return;
+  int bytes = 0;
+  std::stringstream list(rest.substr(open + 1, close - open - 1));
+  std::string word;
+  while (std::getline(list, word, ',')) {
+    long t = std::strtol(word.c_str(), nullptr, 16);
+    int base = static_cast<int>(t & 0xF);
+    if (t & 0x80) bytes += 1;
+    else if (base == 2) bytes += 1;
+    else if (base == 3 || base == 4) bytes += 2;
+    else bytes = -1000;
+  }
+  params["_" + rest.substr(0, open)] = bytes < 0 ? -1 : bytes;
+}
+
+bool isLabelLine(const std::string& line, std::string& name) {
+  Line l = parseLine(line);
+  name = l.text;
+  return l.kind == Line::Label && !line.empty() && line[0] != ' ' && line[0] != '\t';
+}
+
+Program split(const std::vector<std::string>& text) {
+  Program p;
+  p.units.emplace_back();
+  for (size_t i = 0; i < text.size();) {
+    std::string t = trimmed(text[i]);
+    std::string next = i + 1 < text.size() ? trimmed(text[i + 1]) : "";
+    if (startsWith(t, ";====") && startsWith(next, "; Function ") && next.back() == ':') {
+      Unit u;
+      u.function = true;
+      u.name = "_" + trimmed(next.substr(11, next.size() - 12));
+      u.head = {text[i], text[i + 1]};
+      bool inAsm = false, hasAsm = false;
+      for (i += 2; i < text.size(); ++i) {
+        std::string s = trimmed(text[i]), label;
+        if (s == ";inline asm function start") inAsm = hasAsm = true;
+        if (!inAsm && (startsWith(s, ";====") ||
+                       (isLabelLine(text[i], label) && label != u.name && !startsWith(label, "label_"))))
+          break;
+        if (s == ";inline asm function end") inAsm = false;
+        if (inAsm) addWords(p.asmNames, text[i]);
+        u.raw.push_back(text[i]);
+      }
+      u.optimizable = !hasAsm;
+      p.units.push_back(u);
+      p.units.emplace_back();
+      continue;
+    }
+    if (startsWith(t, "; ---")) readMemoryMapLine(t, p.paramBytes);
+    std::string label;
+    if (isLabelLine(text[i], label) && label == "irq1") p.irqEntry = true;
+    addWords(p.asmNames, text[i]);
+    p.units.back().raw.push_back(text[i]);
+    ++i;
+  }
+  return p;
+}
+
+// Parses a function body; false when it holds something the passes do not
+// model (directives, conditional calls, interrupt returns) or a label that
+// asm text names.
+bool parseBody(Unit& u, const std::set<std::string>& asmNames) {
+  for (const std::string& raw : u.raw) {
+    Line l = parseLine(raw);
+    if (l.kind == Line::Text) {
+      if (!trimmed(raw).empty() && trimmed(raw)[0] != ';') return false;
+      continue;
+    }
+    if (l.kind == Line::Label && l.text != u.name && asmNames.count(l.text)) return false;
+    if (l.kind == Line::Instr && ((l.op == "CALL" && !l.cond.empty()) || l.op == "RETURNI"))
+      return false;
+    u.lines.push_back(l);
+  }
+  std::vector<std::vector<int>> succ;
+  return !u.lines.empty() && u.lines[0].kind == Line::Label && successors(u.lines, succ);
+}
+
+// What a call of a label reads when it runs `lines`: what is read before
+// being written, and every register the code may write (a path that leaves
+// it alone passes the caller's value through).
+RegSet usedByCall(const std::vector<Line>& lines, size_t entry, const Context& ctx,
+                  const RegSet& written) {
+  Context local = ctx;
+  local.exitLive |= written;
+  std::vector<std::vector<int>> succ;
+  if (!successors(lines, succ)) return local.unknownCallee().use;
+  std::vector<RegSet> after = liveAfter(lines, succ, local);
+  RegSet use = liveBefore(lines[entry], after[entry], local);
+  use.reset(kZ).reset(kC);  // no call passes flags
+  return use.set(kSE).set(kSF);
+}
+
+// What a call of a label in copied code reads and changes: worked out from
+// the code when it stays within its own part of the program, otherwise
+// anything.
+void describeCopiedCode(const Unit& u, Context& ctx) {
+  RegSet written;
+  std::map<std::string, size_t> labels;
+  std::vector<Line> lines;
+  for (const std::string& raw : u.raw) {
+    Line l = parseLine(raw);
+    if (l.kind == Line::Label) labels[l.text] = lines.size();
+    if (l.kind != Line::Text) lines.push_back(l);
+  }
+  bool closed = true, memory = false;
+  for (const Line& l : lines) {
+    if (l.kind != Line::Instr) continue;
+    if (l.op == "CALL" || l.op == "RETURNI" || (l.op == "JUMP" && !labels.count(l.a))) closed = false;
+    if (l.op == "FETCH" || l.op == "STORE" || l.op == "INPUT" || l.op == "OUTPUT") memory = true;
+    written |= effectsOf(l).def;
+  }
+  written.reset(kSE).reset(kSF);
+  Context bare;
+  for (const auto& [label, at] : labels) {
+    Callee c = ctx.unknownCallee();
+    if (closed) {
+      c.clobber = written;
+      c.clobber.set(kZ).set(kC);
+      c.use = usedByCall(lines, at, bare, written);
+      if (!memory) c.paramBytes = 0;
+    }
+    ctx.callees[label] = c;
+  }
+}
+
+void optimizeFunction(std::vector<Line>& lines, const Context& ctx, int params) {
+  cleanJumps(lines);
+  promoteFrame(lines, ctx, params);
+  for (int round = 0; round < 30; ++round) {
+    bool changed = cleanJumps(lines);
+    changed |= propagateConstants(lines, ctx);
+    changed |= propagateCopies(lines, ctx);
+    changed |= simplifyBranches(lines, ctx);
+    changed |= removeDeadCode(lines, ctx);
+    if (!changed) break;
+  }
+}
+
+// After a function is final: what a call of it reads and changes.
+Callee describeFunction(const std::vector<Line>& lines, const Context& ctx, int params) {
+  Callee c;
+  c.paramBytes = params;
+  for (const Line& l : lines) c.clobber |= effectsIn(l, ctx).def;
+  c.clobber.reset(kSE).reset(kSF);
+  c.clobber.set(kZ).set(kC);
+  c.use = usedByCall(lines, 0, ctx, c.clobber);
+  return c;
+}
+
+}  // namespace
+
+std::string optimizeProgram(const std::string& assembly) {
+  std::vector<std::string> text;
+  std::stringstream in(assembly);
+  for (std::string line; std::getline(in, line);) text.push_back(line);
+  Program p = split(text);
+
+  Context ctx;
+  ctx.exitLive.set(2).set(3).set(kSE).set(kSF);
+  for (int r = 0; r <= kSD; ++r)
+    if (!p.irqEntry || r < 6 || r == kSD) ctx.pool.set(r);
+  std::map<std::string, Unit*> functions;
+  for (Unit& u : p.units) {
+    if (!u.function) describeCopiedCode(u, ctx);
+    else functions[u.name] = &u;
+  }
+
+  // Keep the functions that copied text or kept functions name; optimize
+  // them callees first (a call inside a cycle sees an unknown callee).
+  for (auto& [name, u] : functions) u->kept = false;
+  std::set<Unit*> started;
+  std::function<void(Unit*)> visit = [&](Unit* u) {
+    if (!started.insert(u).second) return;
+    u->kept = true;
+    std::set<std::string> words;
+    for (const std::string& raw : u->raw) addWords(words, raw);
+    for (const std::string& w : words)
+      if (functions.count(w)) visit(functions[w]);
+    auto found = p.paramBytes.find(u->name);
+    int params = found == p.paramBytes.end() ? -1 : found->second;
+    if (!u->optimizable || !parseBody(*u, p.asmNames)) {
+      // A function left as written reads its parameters and nothing else
+      // of its caller's frame.
+      u->optimizable = false;
+      ctx.callees[u->name] = ctx.unknownCallee();
+      ctx.callees[u->name].paramBytes = params;
+      return;
+    }
+    optimizeFunction(u->lines, ctx, params);
+    ctx.callees[u->name] = describeFunction(u->lines, ctx, params);
+  };
+  for (const std::string& w : p.asmNames)
+    if (functions.count(w)) visit(functions[w]);
+
+  std::string out;
+  for (const Unit& u : p.units) {
+    if (!u.kept) continue;
+    for (const std::string& s : u.head) out += s + "\n";
+    if (u.function && u.optimizable) {
+      for (const Line& l : u.lines) out += printLine(l) + "\n";
+      out += "\n\n";
+    } else {
+      for (const std::string& s : u.raw) out += s + "\n";
+    }
+  }
+  return out;
+}
+
+}  // namespace opt
