@@ -15,6 +15,7 @@
 #include "driver/outfile.h"
 #include "driver/preprocess.h"
 #include "front/vstup.h"
+#include "opt/optimize.h"
 
 namespace {
 
@@ -152,6 +153,7 @@ int build(const Options& o) {
     if (o.assemblyOnly && path == "-") std::fwrite(text.data(), 1, text.size(), stdout);
     return status;
   }
+  if (o.optimize) text = opt::optimizeProgram(text);
   if (o.assemblyOnly && !writeOrReport(path, text)) return 1;
   return finish(o, text, true);
 }

@@ -57,6 +57,17 @@ class Driver(ScratchCase):
         self.assertEqual((got.returncode, got.stdout), (want.returncode, want.stdout))
         self.assertEqual(got.stderr.decode(), want.stderr.decode().replace(": ", ": error: ", 1))
 
+    def test_optimized_builds_are_smaller(self):
+        for name in sorted(os.listdir(EXAMPLES)):
+            if not name.endswith(".c"):
+                continue
+            src = os.path.join(EXAMPLES, name)
+            plain, small = (run(*flags, "--size", src, "-o", os.path.join(self.cwd, "x.hex"))
+                            for flags in ([], ["-O"]))
+            words = [int(r.stderr.split()[2]) for r in (plain, small)]
+            self.assertLess(words[1], words[0], name)
+            self.assertNotEqual(run("-O", "-S", src, "-o", "-").stdout, run("-S", src, "-o", "-").stdout)
+
     def test_default_output_and_formats_agree(self):
         blink = os.path.join(EXAMPLES, "blink.c")
         self.assertEqual(run(blink, cwd=self.cwd).returncode, 0)
