@@ -59,3 +59,16 @@ void main() { }
 char my_irq();
 void main() { }
 char my_irq() { return 0; }
+//--- asm-column0.c
+// Lines starting in column 0: a fresh line must not see the previous one's first character.
+char c;
+asm {
+_helper:
+LOAD s0,01
+}
+void main() {
+asm {
+OUTPUT s0,10
+}
+c = 1;
+}
