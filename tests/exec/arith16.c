@@ -19,25 +19,9 @@
 // EXPECT: z_ext = 254
 // EXPECT: narrow_left = 299
 // EXPECT: narrow_left2 = -1000
-int i_carry;
-int i_borrow;
-int i_wrap;
-int i_neg;
-int i_not;
-int i_mix;
-int i_wide;
-unsigned int u_wrap;
-unsigned int u_under;
-unsigned int u_bits;
-unsigned int u_xor;
-unsigned int u_lnot;
-unsigned int u_cmp;
-unsigned int u_inc;
-unsigned int u_post;
-int s_ext;
-int z_ext;
-int narrow_left;
-int narrow_left2;
+int i_carry, i_borrow, i_wrap, i_neg, i_not, i_mix, i_wide;
+unsigned int u_wrap, u_under, u_bits, u_xor, u_lnot, u_cmp, u_inc, u_post;
+int s_ext, z_ext, narrow_left, narrow_left2;
 
 void main()
 {

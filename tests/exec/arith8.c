@@ -18,24 +18,10 @@
 // EXPECT: s_post = -128
 // EXPECT: u_dec = 255
 // EXPECT: u_pre = 255
-char s_add;
-char s_sub;
-char s_neg;
-char s_not;
-char s_mix;
-unsigned char u_add;
-unsigned char u_sub;
-unsigned char u_and;
-unsigned char u_or;
-unsigned char u_xor;
-unsigned char u_not;
-unsigned char u_lnot;
-unsigned char u_lnot2;
-unsigned char u_cmp;
-char s_inc;
-char s_post;
-unsigned char u_dec;
-unsigned char u_pre;
+char s_add, s_sub, s_neg, s_not, s_mix;
+unsigned char u_add, u_sub, u_and, u_or, u_xor, u_not, u_lnot, u_lnot2, u_cmp;
+char s_inc, s_post;
+unsigned char u_dec, u_pre;
 
 void main()
 {

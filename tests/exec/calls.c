@@ -9,13 +9,8 @@
 // EXPECT: r_swap2 = 4
 // EXPECT: r_count = 3
 // EXPECT: r_block = 21
-int r_mix;
-int r_order;
-int r_widen;
-int r_nested;
-char r_swap1;
-char r_swap2;
-char r_count;
+int r_mix, r_order, r_widen, r_nested;
+char r_swap1, r_swap2, r_count;
 int r_block;
 
 int mix(char a, int b, unsigned char c)

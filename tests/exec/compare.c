@@ -26,31 +26,9 @@
 // EXPECT: in_if = 3
 // EXPECT: mid_u8 = 1
 // EXPECT: mid_u16 = 1
-unsigned char lt_u8;
-unsigned char le_u8;
-unsigned char gt_u8;
-unsigned char ge_u8;
-unsigned char lt_s8;
-unsigned char gt_s8;
-unsigned char lt_u16;
-unsigned char lt_u16b;
-unsigned char ge_u16;
-unsigned char le_u16;
-unsigned char lt_s16;
-unsigned char gt_s16;
-unsigned char eq_hi;
-unsigned char eq_lo;
-unsigned char eq_same;
-unsigned char ne_hi;
-unsigned char ne_same;
-unsigned char land;
-unsigned char land0;
-unsigned char lor;
-unsigned char lor0;
-unsigned char lor16;
-unsigned char in_if;
-unsigned char mid_u8;
-unsigned char mid_u16;
+unsigned char lt_u8, le_u8, gt_u8, ge_u8, lt_s8, gt_s8, lt_u16, lt_u16b, ge_u16;
+unsigned char le_u16, lt_s16, gt_s16, eq_hi, eq_lo, eq_same, ne_hi, ne_same;
+unsigned char land, land0, lor, lor0, lor16, in_if, mid_u8, mid_u16;
 
 void main()
 {

@@ -7,11 +7,8 @@
 // EXPECT: busy = 1
 // EXPECT: in_handler = 0
 char ticks;
-int work;
-int check;
-char consistent;
-char busy;
-char in_handler;
+int work, check;
+char consistent, busy, in_handler;
 
 char my_irq()
 {

@@ -9,10 +9,7 @@
 // EXPECT-LINE: 10 2A
 // EXPECT-LINE: 11 01
 // EXPECT-LINE: 11 02
-unsigned char first;
-unsigned char second;
-unsigned char total;
-unsigned char beeps;
+unsigned char first, second, total, beeps;
 
 void beep();
 

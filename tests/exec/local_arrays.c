@@ -9,14 +9,10 @@
 // EXPECT: incs = 23
 // EXPECT: gp_val = 12
 // EXPECT: not_null = 0
-int sum_local;
-int by_int;
-char swapped_a;
-char swapped_b;
+int sum_local, by_int;
+char swapped_a, swapped_b;
 int filled;
-char incs;
-char gp_val;
-char not_null;
+char incs, gp_val, not_null;
 char *gp;
 
 void swap(char *x, char *y)

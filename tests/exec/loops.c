@@ -9,15 +9,11 @@
 // EXPECT: forever = 5
 // EXPECT: stack_ok = 1
 // EXPECT: sp_start = 48     (main's frame: below the globals, its saved sE and its locals)
-int sum_while;
-int sum_do;
-int odd_sum;
+int sum_while, sum_do, odd_sum;
 char first_big;
 int pairs;
-char forever;
-char stack_ok;
-unsigned char sp_start;
-unsigned char sp_end;
+char forever, stack_ok;
+unsigned char sp_start, sp_end;
 
 void main()
 {

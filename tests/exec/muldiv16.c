@@ -17,23 +17,10 @@
 // EXPECT: q3 = 100
 // EXPECT: r3 = -12
 // EXPECT: comp = 23
-unsigned int u_prod;
-unsigned int u_wrap;
-int s_prod;
-int s_sq;
-int m_prod1;
-int m_prod2;
-unsigned int u_quot;
-unsigned int u_rem;
-unsigned int u_q2;
-unsigned int u_r2;
-int q1;
-int r1;
-int q2;
-int r2;
-int q3;
-int r3;
-int comp;
+unsigned int u_prod, u_wrap;
+int s_prod, s_sq, m_prod1, m_prod2;
+unsigned int u_quot, u_rem, u_q2, u_r2;
+int q1, r1, q2, r2, q3, r3, comp;
 
 void main()
 {

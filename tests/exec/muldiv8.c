@@ -20,21 +20,9 @@
 // EXPECT: ucomp = 31
 unsigned int u_prod;
 unsigned char u_small;
-int s_prod;
-int s_big;
-int s_negneg;
-int m_prod1;
-int m_prod2;
-unsigned char u_quot;
-unsigned char u_rem;
-char q1;
-char r1;
-char q2;
-char r2;
-char q3;
-char r3;
-char q4;
-char comp;
+int s_prod, s_big, s_negneg, m_prod1, m_prod2;
+unsigned char u_quot, u_rem;
+char q1, r1, q2, r2, q3, r3, q4, comp;
 unsigned char ucomp;
 
 void main()

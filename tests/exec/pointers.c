@@ -22,18 +22,14 @@
 // EXPECT: post_new = 1
 char buf[4];
 int ibuf[3];
-char c1;
-char c2;
-int i1;
-int i2;
+char c1, c2;
+int i1, i2;
 unsigned char diff;
 char chain;
 int chain2;
 unsigned char same;
-int total;
-int target;
-char post_old;
-char post_new;
+int total, target;
+char post_old, post_new;
 
 void main()
 {

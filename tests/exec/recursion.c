@@ -4,10 +4,8 @@
 // EXPECT: fib8 = 21
 // EXPECT: even12 = 1
 // EXPECT: even7 = 0
-int fact7;
-int fib8;
-char even12;
-char even7;
+int fact7, fib8;
+char even12, even7;
 
 int fact(int n)
 {

@@ -16,21 +16,10 @@
 // EXPECT: s16_r2 = 308
 // EXPECT: wide = 256
 // EXPECT: comp = 24
-unsigned char u8_l1;
-unsigned char u8_l7;
-unsigned char u8_r3;
-unsigned char u8_r7;
-char s8_l2;
-char s8_r1;
-unsigned int u16_l4;
-unsigned int u16_l8;
-unsigned int u16_l15;
-unsigned int u16_r4;
-unsigned int u16_r8;
-unsigned int u16_r15;
-int s16_l1;
-int s16_r2;
-int wide;
+unsigned char u8_l1, u8_l7, u8_r3, u8_r7;
+char s8_l2, s8_r1;
+unsigned int u16_l4, u16_l8, u16_l15, u16_r4, u16_r8, u16_r15;
+int s16_l1, s16_r2, wide;
 unsigned char comp;
 
 void main()

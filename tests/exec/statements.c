@@ -9,15 +9,11 @@
 // EXPECT: deep = 20
 // EXPECT: deep16 = 1000
 // EXPECT: sp_same = 1
-int sw_loop;
-int do_cont;
-int init_sum;
-char wraps;
-char deep;
+int sw_loop, do_cont, init_sum;
+char wraps, deep;
 int deep16;
 char sp_same;
-unsigned char sp0;
-unsigned char sp1;
+unsigned char sp0, sp1;
 
 void main()
 {

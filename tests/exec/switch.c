@@ -7,11 +7,7 @@
 // EXPECT: neg = 2
 // EXPECT: uns = 3
 int hits;
-char fall;
-char dflt;
-char wide;
-char neg;
-char uns;
+char fall, dflt, wide, neg, uns;
 
 char classify(char c)
 {
