@@ -36,12 +36,6 @@ fail:   LOAD s0,EE
   EXPECT_TRUE(sim.m.callStack.empty());
 }
 
-TEST(Flow, StepLimitStopsAnEndlessLoop) {
-  Sim sim("top: ADD s0,01\n JUMP top\n");
-  EXPECT_EQ(sim.run(1000), Status::StepLimit);
-  EXPECT_EQ(sim.m.steps, 1000u);
-}
-
 TEST(Faults, DataMemoryAboveThreeF) {
   Sim direct("LOAD s0,01\nSTORE s0,40\n");
   EXPECT_EQ(direct.run(), Status::Fault);
@@ -117,54 +111,6 @@ TEST(Interrupts, NoneWhileDisabledOrNotRequested) {
   Sim none(kIrqProgram);
   EXPECT_EQ(none.run(), Status::End);
   EXPECT_EQ(none.m.regs[1], 0);
-}
-
-TEST(Interrupts, IdleLoopWaitsForThem) {
-  // Firmware that idles in a jump to itself keeps being interrupted; the
-  // handler ends the wait by turning interrupts off on return.
-  Sim sim(R"(
-        ENABLE INTERRUPT
-idle:   JUMP idle
-handler:
-        ADD s1,01
-        COMPARE s1,03
-        JUMP Z,stop
-        RETURNI ENABLE
-stop:   RETURNI DISABLE
-        ADDRESS 3FF
-        JUMP handler
-)");
-  EXPECT_EQ(sim.run(100000, 4), Status::End);
-  EXPECT_EQ(sim.m.regs[1], 3);
-  EXPECT_EQ(sim.m.steps, 1u + 3 * 4 + 3 * 5 + 1);  // enable, idles, handlers, end
-}
-
-TEST(Interrupts, ReturnIDisableLeavesThemOff) {
-  std::string src = kIrqProgram;
-  src.replace(src.find("RETURNI ENABLE"), 14, "RETURNI DISABLE");
-  Sim sim(src);
-  EXPECT_EQ(sim.run(100000, 5), Status::End);
-  EXPECT_EQ(sim.m.regs[1], 1);
-}
-
-TEST(Ports, InputReadsPerPortQueuesOutputTraces) {
-  Sim sim(R"(
-        INPUT s0,01
-        INPUT s1,02
-        INPUT s2,01
-        LOAD s4,02
-        INPUT s3,(s4)      ; port 02 has nothing left
-        OUTPUT s0,10
-        LOAD s5,20
-        OUTPUT s2,(s5)
-end:    JUMP end
-)", "01 0A\n02 0B ; comment\n\n01 0C\n");
-  EXPECT_EQ(sim.run(), Status::End);
-  EXPECT_EQ(sim.m.regs[0], 0x0A);
-  EXPECT_EQ(sim.m.regs[1], 0x0B);
-  EXPECT_EQ(sim.m.regs[2], 0x0C);
-  EXPECT_EQ(sim.m.regs[3], 0x00);
-  EXPECT_EQ(sim.output.str(), "10 0A\n20 0C\n");
 }
 
 TEST(Ports, BadScriptLineIsReported) {

@@ -1,43 +1,14 @@
 // Two-byte additive, bitwise and unary operators, signed and unsigned: the
 // carry between the bytes, wrap-around at both ends, mixed widths.
-// EXPECT: i_carry = 256
-// EXPECT: i_borrow = 255
-// EXPECT: i_wrap = -32768
-// EXPECT: i_neg = -1000
+// EXPECT: i_carry = 256, i_borrow = 255, i_wrap = -32768, i_neg = -1000
 // EXPECT: i_not = 999
 // EXPECT: i_mix = -56     (C: 200; no promotion, docs/known-differences.md)
-// EXPECT: i_wide = 200
-// EXPECT: u_wrap = 0
-// EXPECT: u_under = 65535
-// EXPECT: u_bits = 4660
-// EXPECT: u_xor = 60672
-// EXPECT: u_lnot = 0
-// EXPECT: u_cmp = 1
-// EXPECT: u_inc = 0
-// EXPECT: u_post = 65535
-// EXPECT: s_ext = -2
-// EXPECT: z_ext = 254
-// EXPECT: narrow_left = 299
-// EXPECT: narrow_left2 = -1000
-int i_carry;
-int i_borrow;
-int i_wrap;
-int i_neg;
-int i_not;
-int i_mix;
-int i_wide;
-unsigned int u_wrap;
-unsigned int u_under;
-unsigned int u_bits;
-unsigned int u_xor;
-unsigned int u_lnot;
-unsigned int u_cmp;
-unsigned int u_inc;
-unsigned int u_post;
-int s_ext;
-int z_ext;
-int narrow_left;
-int narrow_left2;
+// EXPECT: i_wide = 200, u_wrap = 0, u_under = 65535, u_bits = 4660
+// EXPECT: u_xor = 60672, u_lnot = 0, u_cmp = 1, u_inc = 0, u_post = 65535
+// EXPECT: s_ext = -2, z_ext = 254, narrow_left = 299, narrow_left2 = -1000
+int i_carry, i_borrow, i_wrap, i_neg, i_not, i_mix, i_wide, s_ext, z_ext;
+int narrow_left, narrow_left2;
+unsigned int u_wrap, u_under, u_bits, u_xor, u_lnot, u_cmp, u_inc, u_post;
 
 void main()
 {

@@ -1,22 +1,10 @@
 // Functions: several parameters of mixed widths, widening of arguments,
 // return values, locals and parameters kept across calls, nested blocks,
 // static locals, and pointers passed as parameters.
-// EXPECT: r_mix = -1999
-// EXPECT: r_order = 1234
-// EXPECT: r_widen = -5
-// EXPECT: r_nested = 110
-// EXPECT: r_swap1 = 9
-// EXPECT: r_swap2 = 4
-// EXPECT: r_count = 3
-// EXPECT: r_block = 21
-int r_mix;
-int r_order;
-int r_widen;
-int r_nested;
-char r_swap1;
-char r_swap2;
-char r_count;
-int r_block;
+// EXPECT: r_mix = -1999, r_order = 1234, r_widen = -5, r_nested = 110
+// EXPECT: r_swap1 = 9, r_swap2 = 4, r_count = 3, r_block = 21
+int r_mix, r_order, r_widen, r_nested, r_block;
+char r_swap1, r_swap2, r_count;
 
 int mix(char a, int b, unsigned char c)
 {

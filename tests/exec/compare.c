@@ -1,56 +1,14 @@
 // Comparisons at the edges of the unsigned ranges and between signed values
 // of the same sign, equality that differs in one byte only, and the values
 // of the logical operators.
-// EXPECT: lt_u8 = 1
-// EXPECT: le_u8 = 1
-// EXPECT: gt_u8 = 1
-// EXPECT: ge_u8 = 0
-// EXPECT: lt_s8 = 1
-// EXPECT: gt_s8 = 1
-// EXPECT: lt_u16 = 1
-// EXPECT: lt_u16b = 0
-// EXPECT: ge_u16 = 1
-// EXPECT: le_u16 = 0
-// EXPECT: lt_s16 = 1
-// EXPECT: gt_s16 = 0
-// EXPECT: eq_hi = 0
-// EXPECT: eq_lo = 0
-// EXPECT: eq_same = 1
-// EXPECT: ne_hi = 1
-// EXPECT: ne_same = 0
-// EXPECT: land = 1
-// EXPECT: land0 = 0
-// EXPECT: lor = 1
-// EXPECT: lor0 = 0
-// EXPECT: lor16 = 1
-// EXPECT: in_if = 3
-// EXPECT: mid_u8 = 1
-// EXPECT: mid_u16 = 1
-unsigned char lt_u8;
-unsigned char le_u8;
-unsigned char gt_u8;
-unsigned char ge_u8;
-unsigned char lt_s8;
-unsigned char gt_s8;
-unsigned char lt_u16;
-unsigned char lt_u16b;
-unsigned char ge_u16;
-unsigned char le_u16;
-unsigned char lt_s16;
-unsigned char gt_s16;
-unsigned char eq_hi;
-unsigned char eq_lo;
-unsigned char eq_same;
-unsigned char ne_hi;
-unsigned char ne_same;
-unsigned char land;
-unsigned char land0;
-unsigned char lor;
-unsigned char lor0;
-unsigned char lor16;
-unsigned char in_if;
-unsigned char mid_u8;
-unsigned char mid_u16;
+// EXPECT: lt_u8 = 1, le_u8 = 1, gt_u8 = 1, ge_u8 = 0, lt_s8 = 1, gt_s8 = 1
+// EXPECT: lt_u16 = 1, lt_u16b = 0, ge_u16 = 1, le_u16 = 0, lt_s16 = 1
+// EXPECT: gt_s16 = 0, eq_hi = 0, eq_lo = 0, eq_same = 1, ne_hi = 1
+// EXPECT: ne_same = 0, land = 1, land0 = 0, lor = 1, lor0 = 0, lor16 = 1
+// EXPECT: in_if = 3, mid_u8 = 1, mid_u16 = 1
+unsigned char lt_u8, le_u8, gt_u8, ge_u8, lt_s8, gt_s8, lt_u16, lt_u16b;
+unsigned char ge_u16, le_u16, lt_s16, gt_s16, eq_hi, eq_lo, eq_same, ne_hi;
+unsigned char ne_same, land, land0, lor, lor0, lor16, in_if, mid_u8, mid_u16;
 
 void main()
 {

@@ -2,16 +2,9 @@
 // 37 instructions; the handler's own arithmetic must not disturb main's
 // registers or flags, and returning non-zero keeps interrupts enabled.
 // SIM-ARGS: --irq-every 37
-// EXPECT: ticks = 12
-// EXPECT: consistent = 1
-// EXPECT: busy = 1
-// EXPECT: in_handler = 0
-char ticks;
-int work;
-int check;
-char consistent;
-char busy;
-char in_handler;
+// EXPECT: ticks = 12, consistent = 1, busy = 1, in_handler = 0
+char ticks, consistent, busy, in_handler;
+int work, check;
 
 char my_irq()
 {

@@ -2,8 +2,7 @@
 // however long main keeps going. main waits in an empty loop, which the
 // simulator keeps interrupting while interrupts are enabled.
 // SIM-ARGS: --irq-every 20
-// EXPECT: ticks = 1
-// EXPECT: spins = 200
+// EXPECT: ticks = 1, spins = 200
 char ticks;
 unsigned char spins;
 

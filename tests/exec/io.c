@@ -2,17 +2,11 @@
 // --in, OUTPUT writes "port value" lines; a routine written in a top-level
 // asm block is called from C, with a named constant and a register name.
 // SIM-ARGS: --in %S/io.in
-// EXPECT: first = 32
-// EXPECT: second = 10
-// EXPECT: total = 42
-// EXPECT: beeps = 2
+// EXPECT: first = 32, second = 10, total = 42, beeps = 2
 // EXPECT-LINE: 10 2A
 // EXPECT-LINE: 11 01
 // EXPECT-LINE: 11 02
-unsigned char first;
-unsigned char second;
-unsigned char total;
-unsigned char beeps;
+unsigned char first, second, total, beeps;
 
 void beep();
 

@@ -20,25 +20,9 @@
 // EXPECT: mixdiv = -2      (C: 32766)   int / unsigned int
 // EXPECT: div0 = 200       (C: undefined) division by zero
 // EXPECT: mod0 = 0         (C: undefined)
-char lt8;
-char lt16;
-char gt8;
-char gt16;
-int shr16;
-char shr8;
-int sum8;
-int shl8;
-char eq255;
-int neg8;
-int not8;
-int div8;
-int mul16;
-int mul8;
-int min16;
-char min8;
-int mixdiv;
-unsigned char div0;
-unsigned char mod0;
+char lt8, lt16, gt8, gt16, shr8, eq255, min8;
+int shr16, sum8, shl8, neg8, not8, div8, mul16, mul8, min16, mixdiv;
+unsigned char div0, mod0;
 
 void main()
 {

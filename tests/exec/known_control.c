@@ -11,15 +11,9 @@
 // EXPECT: ret = 4609       (C: 1)       return does not convert
 // EXPECT: mode = 0         (C: 2)       static initial values not stored
 // EXPECT: unpassed = 0     (C: 5)       () declares no parameters
-char calls_and;
-char calls_or;
-char folded;
-char twice;
-char buf[2];
-char skipped;
+char calls_and, calls_or, folded, twice, buf[2], skipped, unpassed;
 int ret;
 char mode = 2;
-char unpassed;
 
 char count_and()
 {

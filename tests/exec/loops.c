@@ -1,23 +1,12 @@
 // while, do-while and for loops with break and continue, nested loops,
 // loops whose locals are released on break, and an empty for (;;) left by
 // break.
-// EXPECT: sum_while = 55
-// EXPECT: sum_do = 1
-// EXPECT: odd_sum = 25
-// EXPECT: first_big = 7
-// EXPECT: pairs = 21
-// EXPECT: forever = 5
-// EXPECT: stack_ok = 1
+// EXPECT: sum_while = 55, sum_do = 1, odd_sum = 25, first_big = 7, pairs = 21
+// EXPECT: forever = 5, stack_ok = 1
 // EXPECT: sp_start = 48     (main's frame: below the globals, its saved sE and its locals)
-int sum_while;
-int sum_do;
-int odd_sum;
-char first_big;
-int pairs;
-char forever;
-char stack_ok;
-unsigned char sp_start;
-unsigned char sp_end;
+int sum_while, sum_do, odd_sum, pairs;
+char first_big, forever, stack_ok;
+unsigned char sp_start, sp_end;
 
 void main()
 {

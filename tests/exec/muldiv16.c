@@ -1,39 +1,11 @@
 // Two-byte multiply, divide and remainder: unsigned, signed and mixed, with
 // the sign rules of / and % and the largest values the routines handle.
-// EXPECT: u_prod = 60000
-// EXPECT: u_wrap = 1
-// EXPECT: s_prod = -30000
-// EXPECT: s_sq = 32761
-// EXPECT: m_prod1 = -3000
-// EXPECT: m_prod2 = -3000
-// EXPECT: u_quot = 8571
-// EXPECT: u_rem = 3
-// EXPECT: u_q2 = 1
-// EXPECT: u_r2 = 32766
-// EXPECT: q1 = -4285
-// EXPECT: r1 = -5
-// EXPECT: q2 = -4285
-// EXPECT: r2 = 5
-// EXPECT: q3 = 100
-// EXPECT: r3 = -12
-// EXPECT: comp = 23
-unsigned int u_prod;
-unsigned int u_wrap;
-int s_prod;
-int s_sq;
-int m_prod1;
-int m_prod2;
-unsigned int u_quot;
-unsigned int u_rem;
-unsigned int u_q2;
-unsigned int u_r2;
-int q1;
-int r1;
-int q2;
-int r2;
-int q3;
-int r3;
-int comp;
+// EXPECT: u_prod = 60000, u_wrap = 1, s_prod = -30000, s_sq = 32761
+// EXPECT: m_prod1 = -3000, m_prod2 = -3000, u_quot = 8571, u_rem = 3
+// EXPECT: u_q2 = 1, u_r2 = 32766, q1 = -4285, r1 = -5, q2 = -4285, r2 = 5
+// EXPECT: q3 = 100, r3 = -12, comp = 23
+unsigned int u_prod, u_wrap, u_quot, u_rem, u_q2, u_r2;
+int s_prod, s_sq, m_prod1, m_prod2, q1, r1, q2, r2, q3, r3, comp;
 
 void main()
 {

@@ -1,39 +1,13 @@
 // Pointers and arrays: indexing, pointer arithmetic scaled by the element
 // size, stores through pointers and indexes, the value of such stores,
 // pointer difference and comparison, the address of a variable.
-// EXPECT: buf[0] = 0
-// EXPECT: buf[1] = 3
-// EXPECT: buf[2] = 7
-// EXPECT: buf[3] = 9
-// EXPECT: ibuf[0] = 1234
-// EXPECT: ibuf[1] = 500
-// EXPECT: ibuf[2] = -300
-// EXPECT: c1 = 6
-// EXPECT: c2 = 9
-// EXPECT: i1 = -2
-// EXPECT: i2 = -300
-// EXPECT: diff = 2
-// EXPECT: chain = 7
-// EXPECT: chain2 = 1234
-// EXPECT: same = 1
-// EXPECT: total = 1734
-// EXPECT: target = 99
-// EXPECT: post_old = 0
-// EXPECT: post_new = 1
-char buf[4];
-int ibuf[3];
-char c1;
-char c2;
-int i1;
-int i2;
-unsigned char diff;
-char chain;
-int chain2;
-unsigned char same;
-int total;
-int target;
-char post_old;
-char post_new;
+// EXPECT: buf[0] = 0, buf[1] = 3, buf[2] = 7, buf[3] = 9, ibuf[0] = 1234
+// EXPECT: ibuf[1] = 500, ibuf[2] = -300, c1 = 6, c2 = 9, i1 = -2, i2 = -300
+// EXPECT: diff = 2, chain = 7, chain2 = 1234, same = 1, total = 1734
+// EXPECT: target = 99, post_old = 0, post_new = 1
+char buf[4], c1, c2, chain, post_old, post_new;
+int ibuf[3], i1, i2, chain2, total, target;
+unsigned char diff, same;
 
 void main()
 {

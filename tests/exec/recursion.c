@@ -1,13 +1,8 @@
 // Recursion: a two-byte result built on the way back, a doubly recursive
 // function and mutual recursion through a prototype.
-// EXPECT: fact7 = 5040
-// EXPECT: fib8 = 21
-// EXPECT: even12 = 1
-// EXPECT: even7 = 0
-int fact7;
-int fib8;
-char even12;
-char even7;
+// EXPECT: fact7 = 5040, fib8 = 21, even12 = 1, even7 = 0
+int fact7, fib8;
+char even12, even7;
 
 int fact(int n)
 {

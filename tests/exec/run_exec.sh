@@ -3,6 +3,7 @@
 # compares the globals with the program's expectations:
 #   // EXPECT: name = value        a line "name = value" must be in the dump
 #   // EXPECT: name[2] = value     an array element
+#   // EXPECT: a = 1, b[0] = -2    several values on one line
 #   // EXPECT-LINE: 10 2A          a whole line of the simulator's output
 #                                  (the OUTPUT trace writes "port value")
 #   // SIM-ARGS: --irq-every 40    extra simulator options; %S stands for
@@ -58,7 +59,10 @@ check_one() {
       bad=1
     fi
   done < <(sed -n 's|^.*// EXPECT-LINE: *\(.*[^ ]\) *$|\1|p' "$src"
-           sed -n 's|^.*// EXPECT: *\([A-Za-z_][A-Za-z0-9_]*\(\[[0-9]*\]\)\{0,1\}\) *= *\(-\{0,1\}[0-9]*\).*$|\1 = \3|p' "$src")
+           awk '!sub(/^.*\/\/ EXPECT: */, "") { next }
+                { while (match($0, /^[A-Za-z_][A-Za-z0-9_]*(\[[0-9]+\])? *= *-?[0-9]+/)) {
+                    item = substr($0, 1, RLENGTH); sub(/ *= */, " = ", item); print item
+                    $0 = substr($0, RLENGTH + 1); if (!sub(/^ *, */, "")) break } }' "$src")
   return $bad
 }
 

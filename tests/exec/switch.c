@@ -1,17 +1,8 @@
 // switch on one- and two-byte values: matching cases, fall-through, default,
 // break inside a loop body, and negative and large case values.
-// EXPECT: hits = 1246
-// EXPECT: fall = 7
-// EXPECT: dflt = 3
-// EXPECT: wide = 5
-// EXPECT: neg = 2
-// EXPECT: uns = 3
+// EXPECT: hits = 1246, fall = 7, dflt = 3, wide = 5, neg = 2, uns = 3
 int hits;
-char fall;
-char dflt;
-char wide;
-char neg;
-char uns;
+char fall, dflt, wide, neg, uns;
 
 char classify(char c)
 {

@@ -1,18 +1,9 @@
 // Reader (line buffering, line markers, end of input) and lexer (tokens,
 // values, positions and lexical diagnostics).
-#include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cctype>
-#include <cstdio>
-#include <string>
 #include <vector>
 
-#include "front/lexan.h"
-#include "front/vstup.h"
-#include "tests/unit/diagnostic.h"
-
+#include "tests/unit/fixture.h"
 
 namespace {
 
@@ -104,30 +95,6 @@ TEST(FrontReader, LineMarkers) {
   EXPECT_EQ("t.c:1: unsupported character @\n", lexDiagnostic("@:\n"));
 }
 
-TEST(FrontReader, FileNameOfDiagnostics) {
-  // A path of more than 512 characters: diagnostics show its first 512.
-  char base[] = "/tmp/front_reader_XXXXXX";
-  ASSERT_NE(nullptr, mkdtemp(base));
-  std::string dir = base, path;
-  for (int i = 0; i < 3; i++) {
-    dir += "/" + std::string(200, char('a' + i));
-    ASSERT_EQ(0, mkdir(dir.c_str(), 0700));
-  }
-  path = dir + "/x.c";
-  std::FILE* f = std::fopen(path.c_str(), "w");
-  ASSERT_NE(nullptr, f);
-  std::fputs("a\n\n  $\n", f);
-  std::fclose(f);
-  std::string text = diagnostic([&] {
-    InitLexan(path.c_str());
-    for (;;) CtiSymb();
-  });
-  EXPECT_EQ(path.substr(0, 512) + ":3: unsupported character $\n", text);
-  std::remove(path.c_str());
-  for (int i = 0; i < 3; i++, dir.erase(dir.rfind('/'))) rmdir(dir.c_str());
-  rmdir(base);
-}
-
 TEST(FrontLexer, EveryTokenKindWithValuesAndLines) {
   std::vector<Token> t = lex(
       "+ - * / % ( ) [ ] . -> -- -= != ! ~ ++ += & >= <= << >> <<= >>= > <\n"
@@ -194,17 +161,6 @@ TEST(FrontLexer, CharacterLiterals) {
             numbers(R"('\"' '\'' '\?' '\\' '\a' '\b' '\f' '\n' '\r' '\t' '\v')"));
   EXPECT_EQ((std::vector<int>{0, 65, 65, 65, 255, 255, 0, -23, 32}),
             numbers("'\\0' '\\101' '\\x41' 'A' '\\377' '\\xfF' '\\x' '\xe9' ' '"));
-}
-
-TEST(FrontLexer, Diagnostics) {
-  for (const char* c : {"#", "\"", "$", "@", "\\", "`", "\x7f"})
-    EXPECT_EQ(std::string("t.c:2: unsupported character ") + c + "\n",
-              lexDiagnostic(std::string("a\n ") + c + " b\n"));
-  EXPECT_EQ("t.c:1: empty character ''\n", lexDiagnostic("x = '';"));
-  EXPECT_EQ("t.c:1: unknown character '\\q'\n", lexDiagnostic("'\\q'"));
-  EXPECT_EQ("t.c:1: unknown character '\\8'\n", lexDiagnostic("'\\8'"));
-  EXPECT_EQ("t.c:1: character is not terminated '\n", lexDiagnostic("'ab'"));
-  EXPECT_EQ("t.c:1: character is not terminated '\n", lexDiagnostic("'a"));
 }
 
 TEST(FrontLexer, Comments) {
