@@ -10,9 +10,10 @@
 set -eu
 cd "${1:-$(dirname "$0")/..}"
 count() { cat "$@" /dev/null | grep -c '[^[:space:]]' || true; }
-product=$(find diag types symbols front tree codegen warn asm sim opt driver \
+stages="diag types symbols front tree codegen warn asm sim opt driver"
+product=$(find $stages \
             -path '*/tests' -prune -o -type f \( -name '*.cpp' -o -name '*.h' \) -print 2>/dev/null || true)
-tests=$(find tests */tests -path '*/golden' -prune -o -type f \
+tests=$(find tests $(for d in $stages; do echo "$d/tests"; done) -path '*/golden' -prune -o -type f \
           \( -name '*.cpp' -o -name '*.h' -o -name '*.c' -o -name '*.sh' -o -name '*.py' \
              -o -name '*.v' -o -name '*.vhd' -o -name 'CMakeLists.txt' -o -name '*.in' \) -print 2>/dev/null || true)
 p=$(count $product)

@@ -15,7 +15,6 @@ have cmake || need+=(cmake)
 have make || need+=(make)
 have g++ || need+=(g++)
 have python3 || need+=(python3)
-have FileCheck || [ -x /usr/lib/llvm-14/bin/FileCheck ] || need+=(llvm-14-tools)
 dpkg -s libgtest-dev > /dev/null 2>&1 || need+=(libgtest-dev)
 have cpp || need+=(cpp)              # the driver's preprocessor tests
 have iverilog || need+=(iverilog)    # HDL simulators that read back the ROMs
