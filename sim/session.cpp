@@ -30,16 +30,19 @@ bool Session::atBreakpoint(int& which) const {
   return false;
 }
 
-bool Session::watchesChanged(std::vector<std::string>& changes) {
-  bool changed = false;
+bool Session::watchesDiffer() const {
+  for (const Watch& w : watches)
+    if (readCell(m_, w.cell) != w.value) return true;
+  return false;
+}
+
+void Session::takeChanges(std::vector<std::string>& changes) {
   for (Watch& w : watches) {
     long now = readCell(m_, w.cell);
     if (now == w.value) continue;
     changes.push_back(w.cell.name + ": " + std::to_string(w.value) + " -> " + std::to_string(now));
     w.value = now;
-    changed = true;
   }
-  return changed;
 }
 
 // Line and Over stop at the first instruction of another C line, or of the
@@ -62,7 +65,7 @@ Stop Session::resume(Mode mode) {
   for (bool first = true;; first = false) {
     // A breakpoint stops before its instruction runs, except the one the
     // run resumes from.
-    if (!first && stop.changes.empty() && atBreakpoint(stop.breakpoint)) {
+    if (!first && stop.changedAt < 0 && atBreakpoint(stop.breakpoint)) {
       stop.kind = Stop::Break;
       return stop;
     }
@@ -72,13 +75,15 @@ Stop Session::resume(Mode mode) {
     if (s != Status::Running) {
       finished_ = true;
       stop.status = s;
+      takeChanges(stop.changes);
       return stop;
     }
-    if (watchesChanged(stop.changes)) stop.changedAt = at;
-    if (!stop.changes.empty()) {
+    if (stop.changedAt < 0 && watchesDiffer()) stop.changedAt = at;
+    if (stop.changedAt >= 0) {
       // A two-byte variable is stored a byte at a time: report it whole.
       const auto& next = prog_.slots[m_.pc];
       if (next && next->op == Op::Store) continue;
+      takeChanges(stop.changes);
       stop.kind = Stop::Watched;
       return stop;
     }

@@ -37,7 +37,7 @@ struct Stop {
   Status status = Status::Running;
   int breakpoint = -1;          // index of the breakpoint hit
   std::vector<std::string> changes;  // "count: 3 -> 4" for each watch that changed
-  int changedAt = -1;           // address of the instruction that changed them
+  int changedAt = -1;           // address of the first instruction that changed them
 };
 
 class Session {
@@ -60,7 +60,9 @@ class Session {
 
  private:
   bool atBreakpoint(int& which) const;
-  bool watchesChanged(std::vector<std::string>& changes);
+  bool watchesDiffer() const;
+  // "name: old -> new" for each watch that changed; remembers the new values.
+  void takeChanges(std::vector<std::string>& changes);
   bool lineReached(Mode mode, const CLine& startLine, size_t startDepth) const;
 
   const Program& prog_;
