@@ -104,7 +104,11 @@ std::vector<int> breakAddresses(const Program& prog, const std::string& spec, st
   if (label != prog.labels.end()) return {label->second};
   std::string digits = spec.size() > 2 && (spec[1] == 'x' || spec[1] == 'X') && spec[0] == '0'
                            ? spec.substr(2) : spec;
-  if (std::optional<int> addr = assembly::parseHex(digits, kProgramSize - 1)) return {*addr};
+  if (std::optional<int> addr = assembly::parseHex(digits, kProgramSize - 1)) {
+    if (prog.slots[*addr]) return {*addr};
+    error = "program address " + assembly::hex(*addr, 3) + " holds no instruction";
+    return {};
+  }
   error = "no function, label, C line or program address '" + spec + "'";
   return {};
 }

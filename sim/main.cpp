@@ -238,10 +238,10 @@ void connect(Options& o, const Program& prog, Machine& m, ScriptPorts& ports, Wa
 }
 
 // The whole waveform file, or nothing and a message.
-bool writeWaveform(const std::string& path, const std::string& text) {
+bool writeWaveform(const std::string& path, const Waveform& wave, uint64_t endCycle) {
   std::string temp = path + ".part";
   std::ofstream out(temp, std::ios::binary);
-  out << text;
+  if (out) wave.write(out, endCycle);
   out.close();
   if (out && std::rename(temp.c_str(), path.c_str()) == 0) return true;
   std::remove(temp.c_str());
@@ -301,6 +301,6 @@ int main(int argc, char** argv) {
   }
   if (opts.dump) dump(std::cout, m, prog);
   std::cout.flush();
-  if (wave && !writeWaveform(opts.vcdFile, waveform.text(m.cycles))) return 1;
+  if (wave && !writeWaveform(opts.vcdFile, waveform, m.cycles)) return 1;
   return status;
 }

@@ -120,16 +120,22 @@ struct Prompt {
     std::getline(words, arg);
     arg = assembly::trim(arg);
     if (cmd.empty()) return true;
+    bool needsArgument = cmd == "break" || cmd == "b" || cmd == "delete" || cmd == "watch" ||
+                         cmd == "print" || cmd == "p";
+    if (needsArgument && arg.empty()) {
+      out << "error: " << cmd << " needs an argument (help lists the commands)\n";
+      return true;
+    }
     if (cmd == "quit" || cmd == "q") return false;
     if (cmd == "step" || cmd == "s") run(Mode::Line);
     else if (cmd == "next" || cmd == "n") run(Mode::Over);
     else if (cmd == "stepi" || cmd == "si") run(Mode::Instruction);
     else if (cmd == "finish") run(Mode::Finish);
     else if (cmd == "continue" || cmd == "c") run(Mode::Continue);
-    else if ((cmd == "break" || cmd == "b") && !arg.empty()) addBreak(arg);
-    else if (cmd == "delete" && !arg.empty()) remove(arg);
-    else if (cmd == "watch" && !arg.empty()) watch(arg);
-    else if ((cmd == "print" || cmd == "p") && !arg.empty()) print(arg);
+    else if ((cmd == "break" || cmd == "b")) addBreak(arg);
+    else if (cmd == "delete") remove(arg);
+    else if (cmd == "watch") watch(arg);
+    else if ((cmd == "print" || cmd == "p")) print(arg);
     else if (cmd == "regs") {
       printRegisters(out, ctx.m);
       out << "pc=" << assembly::hex(ctx.m.pc, 3) << " Z=" << ctx.m.zero << " C=" << ctx.m.carry

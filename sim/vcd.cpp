@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstdio>
+#include <ostream>
 
 namespace tarvelsim {
 namespace {
@@ -86,27 +87,27 @@ uint64_t Waveform::timeOf(uint64_t cycle) const {
   return static_cast<uint64_t>(std::llround(static_cast<long double>(cycle) * 1e12L / clockHz_));
 }
 
-std::string Waveform::text(uint64_t endCycle) const {
-  std::string out = "$version tarvelsim $end\n";
-  out += clockHz_ > 0 ? "$timescale 1ps $end\n" : "$timescale 1ns $end\n";
-  out += "$scope module tarvel $end\n";
+void Waveform::write(std::ostream& out, uint64_t endCycle) const {
+  out << "$version tarvelsim $end\n"
+      << (clockHz_ > 0 ? "$timescale 1ps $end\n" : "$timescale 1ns $end\n")
+      << "$scope module tarvel $end\n";
   for (size_t i = 0; i < signals_.size(); ++i) {
     const Signal& s = signals_[i];
-    out += "$var wire " + std::to_string(s.width) + " " + codeOf(static_cast<int>(i)) + " " + s.name +
-           (s.width > 1 ? " [" + std::to_string(s.width - 1) + ":0]" : "") + " $end\n";
+    out << "$var wire " << s.width << " " << codeOf(static_cast<int>(i)) << " " << s.name;
+    if (s.width > 1) out << " [" << s.width - 1 << ":0]";
+    out << " $end\n";
   }
-  out += "$upscope $end\n$enddefinitions $end\n#0\n$dumpvars\n";
-  for (size_t i = 0; i < signals_.size(); ++i) out += signals_[i].initial + codeOf(static_cast<int>(i)) + "\n";
-  out += "$end\n";
+  out << "$upscope $end\n$enddefinitions $end\n#0\n$dumpvars\n";
+  for (size_t i = 0; i < signals_.size(); ++i) out << signals_[i].initial << codeOf(static_cast<int>(i)) << "\n";
+  out << "$end\n";
   uint64_t shown = 0;
   for (const Change& c : changes_) {
     uint64_t t = timeOf(c.cycle);
-    if (t != shown) out += "#" + std::to_string(t) + "\n";
+    if (t != shown) out << "#" << t << "\n";
     shown = t;
-    out += valueText(c.signal, c.value) + "\n";
+    out << valueText(c.signal, c.value) << "\n";
   }
-  if (timeOf(endCycle) > shown) out += "#" + std::to_string(timeOf(endCycle)) + "\n";
-  return out;
+  if (timeOf(endCycle) > shown) out << "#" << timeOf(endCycle) << "\n";
 }
 
 }  // namespace tarvelsim

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -29,7 +30,7 @@ class Waveform {
   void interruptPending(uint64_t cycle, bool pending);
 
   // The whole dump up to endCycle.
-  std::string text(uint64_t endCycle) const;
+  void write(std::ostream& out, uint64_t endCycle) const;
 
  private:
   struct Signal {
