@@ -249,7 +249,9 @@ bool writeWaveform(const std::string& path, const Waveform& wave, uint64_t endCy
   return false;
 }
 
-bool setUpSession(const Options& o, const Program& prog, Session& session, Waveform* wave, Machine& m) {
+// Breakpoints, watches and the waveform's globals; a name that matches
+// nothing is a bad command line.
+void setUpSession(const Options& o, const Program& prog, Session& session, Waveform* wave, Machine& m) {
   std::string error;
   for (const std::string& spec : o.breaks) {
     std::vector<int> addrs = breakAddresses(prog, spec, error);
@@ -258,7 +260,7 @@ bool setUpSession(const Options& o, const Program& prog, Session& session, Wavef
   }
   for (const std::string& name : o.watches)
     if (!session.addWatch(name, error)) badArgument("--watch " + name + ": " + error);
-  if (!wave) return true;
+  if (!wave) return;
   for (const std::string& name : o.vcdGlobals) {
     std::vector<Cell> cells = cellsOf(prog, m, name, error);
     if (cells.empty() || name.find('*') != std::string::npos)
@@ -266,7 +268,6 @@ bool setUpSession(const Options& o, const Program& prog, Session& session, Wavef
     for (const Cell& c : cells) wave->addGlobal(c, readCell(m, c));
   }
   if (o.vcdIrq) wave->addInterruptLine();
-  return true;
 }
 
 }  // namespace

@@ -11,11 +11,11 @@
 namespace tarvelsim {
 
 bool Session::addWatch(const std::string& expr, std::string& error) {
-  std::vector<Cell> cells = cellsOf(prog_, m_, expr, error);
   if (expr.find('*') != std::string::npos) {
     error = "a watch needs a fixed address: watch a global or an element, not '" + expr + "'";
     return false;
   }
+  std::vector<Cell> cells = cellsOf(prog_, m_, expr, error);
   for (const Cell& c : cells) watches.push_back({c, readCell(m_, c)});
   return !cells.empty();
 }
