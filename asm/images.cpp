@@ -1,6 +1,9 @@
 // The plain-text image formats, the listing and the image reader.
 #include "images.h"
 
+#include <algorithm>
+
+#include "sourcemap.h"
 #include "text.h"
 
 namespace assembly {
@@ -32,16 +35,29 @@ std::string mifImage(const WordImage& words) {
 }
 
 // "AAA WWWWW  source" for a line that makes a word, the source indented to
-// the same column otherwise (an empty line stays empty).
+// the same column otherwise (an empty line stays empty). When the text
+// carries the C line comments of -g, a column after the word names the C
+// line each word came from.
 std::string listing(const Assembly& program) {
+  SourceMap cLines = readSourceMap(program);
+  size_t cWidth = 0;
+  for (const Record& r : program.records)
+    cWidth = std::max(cWidth, cLines.name(cLines.at(r.line)).size());
   std::vector<const Record*> byLine(program.lines.size() + 1, nullptr);
   for (const Record& r : program.records) byLine[r.line] = &r;
   std::string out;
   for (size_t i = 0; i < program.lines.size(); ++i) {
     const Record* r = byLine[i + 1];
     const std::string& source = program.lines[i];
-    if (r) out += hex(r->address, 3) + " " + hex(r->word, 5) + "  ";
-    else if (!source.empty()) out += std::string(11, ' ');
+    if (r) {
+      out += hex(r->address, 3) + " " + hex(r->word, 5) + "  ";
+      if (cWidth) {
+        std::string c = cLines.name(cLines.at(r->line));
+        out += c + std::string(cWidth - c.size() + 2, ' ');
+      }
+    } else if (!source.empty()) {
+      out += std::string(11 + (cWidth ? cWidth + 2 : 0), ' ');
+    }
     out += source + "\n";
   }
   return out;

@@ -19,8 +19,10 @@ bool oddParity(uint8_t v) {
 
 }  // namespace
 
-Status Machine::fault(int line, const std::string& message) {
-  faultLine = line;
+// A fault belongs to the last instruction that ran (or is running).
+Status Machine::fault(const std::string& message) {
+  faultLine = lastLine_;
+  faultAddress = lastAddress_;
   faultMessage = message;
   return Status::Fault;
 }
@@ -47,17 +49,24 @@ bool Machine::conditionHolds(Cond c) const {
 // The compiler's allocator hands out data memory from address 64 downward,
 // so an address at 40 or above can only come from a broken program (or a
 // data stack that ran past address 00 and wrapped).
-bool Machine::dataAddress(const Instr& in, uint8_t addr) {
+bool Machine::dataAddress(uint8_t addr) {
   if (addr < kDataSize) return true;
-  fault(in.line, "data memory address " + hex(addr, 2) + " is outside 00..3F");
+  fault("data memory address " + hex(addr, 2) + " is outside 00..3F");
   return false;
 }
 
-Status Machine::push(uint16_t addr, int line) {
+Status Machine::push(uint16_t addr, bool isInterrupt) {
   if (callStack.size() >= static_cast<size_t>(kStackDepth))
-    return fault(line, "call stack overflow (more than 31 return addresses)");
+    return fault("call stack overflow (more than 31 return addresses)");
   callStack.push_back(addr);
+  interruptFrames.push_back(isInterrupt);
   return Status::Running;
+}
+
+void Machine::pop() {
+  pc = callStack.back();
+  callStack.pop_back();
+  interruptFrames.pop_back();
 }
 
 void Machine::shift(const Instr& in) {
@@ -92,13 +101,12 @@ Status Machine::branch(const Instr& in, uint16_t next) {
       pc = in.target;
       return Status::Running;
     case Op::Call:
-      if (push(next, in.line) == Status::Fault) return Status::Fault;
+      if (push(next, false) == Status::Fault) return Status::Fault;
       pc = in.target;
       return Status::Running;
     default:  // Return
-      if (callStack.empty()) return fault(in.line, "RETURN with an empty call stack");
-      pc = callStack.back();
-      callStack.pop_back();
+      if (callStack.empty()) return fault("RETURN with an empty call stack");
+      pop();
       return Status::Running;
   }
 }
@@ -130,11 +138,11 @@ Status Machine::execute(const Instr& in) {
       break;
     }
     case Op::Fetch:
-      if (!dataAddress(in, static_cast<uint8_t>(b))) return Status::Fault;
+      if (!dataAddress(static_cast<uint8_t>(b))) return Status::Fault;
       x = mem[b];
       break;
     case Op::Store:
-      if (!dataAddress(in, static_cast<uint8_t>(b))) return Status::Fault;
+      if (!dataAddress(static_cast<uint8_t>(b))) return Status::Fault;
       mem[b] = x;
       break;
     case Op::Input: x = ports_.input(static_cast<uint8_t>(b)); break;
@@ -144,9 +152,8 @@ Status Machine::execute(const Instr& in) {
     case Op::Return:
       return branch(in, next);
     case Op::ReturnI:
-      if (callStack.empty()) return fault(in.line, "RETURNI with an empty call stack");
-      pc = callStack.back();
-      callStack.pop_back();
+      if (callStack.empty()) return fault("RETURNI with an empty call stack");
+      pop();
       zero = savedZero_;
       carry = savedCarry_;
       interruptsEnabled = in.enable;
@@ -161,14 +168,18 @@ Status Machine::execute(const Instr& in) {
 
 Status Machine::step() {
   const std::optional<Instr>& slot = prog_.slots[pc];
-  if (!slot) return fault(lastLine_, "no instruction at program address " + hex(pc, 3));
+  if (!slot) return fault("no instruction at program address " + hex(pc, 3));
   lastLine_ = slot->line;
+  lastAddress_ = pc;
+  ports_.cycle = cycles;
   ++steps;
+  cycles += kCyclesPerInstruction;
   return execute(*slot);
 }
 
 Status Machine::interrupt() {
-  if (push(pc, lastLine_) == Status::Fault) return Status::Fault;
+  if (push(pc, true) == Status::Fault) return Status::Fault;
+  cycles += kCyclesPerInstruction;
   savedZero_ = zero;
   savedCarry_ = carry;
   interruptsEnabled = false;
@@ -176,27 +187,52 @@ Status Machine::interrupt() {
   return Status::Running;
 }
 
-// Interrupt requests: one after every irqEvery instructions that were
-// executed with interrupts enabled (a waiting jump to itself included). A request that falls due while
-// interrupts are off waits until they are enabled again.
-Status Machine::run(const RunOptions& opts) {
-  uint64_t sinceIrq = 0;
-  while (true) {
-    if (steps >= opts.maxSteps) return Status::StepLimit;
-    uint16_t at = pc;
-    bool counted = interruptsEnabled;
-    Status s = step();
-    if (opts.onStep && s != Status::Fault) opts.onStep(at, *prog_.slots[at]);
-    // An idle loop with interrupts on is firmware waiting for its interrupt
-    // handler, not the end of the program.
-    if (s == Status::End && opts.irqEvery && interruptsEnabled) s = Status::Running;
-    if (s != Status::Running) return s;
-    if (counted) ++sinceIrq;
-    if (opts.irqEvery && interruptsEnabled && sinceIrq >= opts.irqEvery) {
-      sinceIrq = 0;
-      if (opts.onInterrupt) opts.onInterrupt(pc);
-      if (interrupt() == Status::Fault) return Status::Fault;
+// Requests fall due at every multiple of irqEvery cycles and at each irqAt
+// cycle; they wait in irqPending (several merge into one) until taken.
+void Machine::collectRequests(const RunOptions& opts) {
+  if (opts.irqEvery) {
+    if (nextIrq_ == 0) nextIrq_ = opts.irqEvery;
+    if (cycles >= nextIrq_) {
+      irqPending = true;
+      nextIrq_ = (cycles / opts.irqEvery + 1) * opts.irqEvery;
     }
+  }
+  for (; nextIrqAt_ < opts.irqAt.size() && opts.irqAt[nextIrqAt_] <= cycles; ++nextIrqAt_)
+    irqPending = true;
+}
+
+bool Machine::moreRequests(const RunOptions& opts) const {
+  return irqPending || opts.irqEvery || nextIrqAt_ < opts.irqAt.size();
+}
+
+Status Machine::tick(const RunOptions& opts) {
+  collectRequests(opts);
+  if (irqPending && interruptsEnabled) {
+    irqPending = false;
+    if (opts.onInterrupt) opts.onInterrupt(pc);
+    return interrupt();
+  }
+  uint16_t at = pc;
+  Status s = step();
+  if (s == Status::Fault) return s;
+  if (opts.onStep) opts.onStep(at, *prog_.slots[at]);
+  // An idle loop with interrupts on is firmware waiting for its interrupt
+  // handler, not the end of the program.
+  if (s == Status::End && interruptsEnabled && moreRequests(opts)) return Status::Running;
+  return s;
+}
+
+Status Machine::limitReached(const RunOptions& opts) const {
+  if (steps >= opts.maxSteps) return Status::StepLimit;
+  if (opts.maxCycles && cycles >= opts.maxCycles) return Status::CycleLimit;
+  return Status::Running;
+}
+
+Status Machine::run(const RunOptions& opts) {
+  while (true) {
+    Status s = limitReached(opts);
+    if (s == Status::Running) s = tick(opts);
+    if (s != Status::Running) return s;
   }
 }
 

@@ -5,15 +5,18 @@
 #pragma once
 
 #include <array>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "asm/assembler.h"
 #include "asm/images.h"
+#include "asm/sourcemap.h"
 
 namespace tarvelsim {
 
+using assembly::CLine;
 using assembly::Cond;
 using assembly::Global;
 using assembly::kDataSize;
@@ -29,6 +32,7 @@ constexpr int kInterruptVector = 0x3FF;
 struct Instr : assembly::Instruction {
   int line = 0;        // source line (image line for an image)
   std::string text;    // source text without comment and label
+  CLine cLine;         // the C line it came from (programs built with -g)
 };
 
 struct Program {
@@ -36,6 +40,9 @@ struct Program {
   std::array<std::optional<Instr>, kProgramSize> slots;
   std::vector<Global> globals;
   bool hasMemoryMap = false;
+  std::vector<std::string> cFiles;      // the C files that CLine::file indexes
+  std::map<std::string, int> labels;    // every label and its address
+  std::vector<int> entries;             // sorted addresses where routines begin
 };
 
 // Only the words the program writes get a slot, so that running into the

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "variables.h"
+
 namespace tarvelsim {
 namespace {
 
@@ -37,34 +39,37 @@ std::string effect(const Instr& in, const Machine& m) {
 
 }  // namespace
 
-std::string traceLine(uint16_t pc, const Instr& in, const Machine& m) {
+std::string traceLine(uint16_t pc, const Instr& in, const Machine& m, const std::string& cLine) {
   char buf[160];
   std::snprintf(buf, sizeof buf, "%03X %5d  %-28s %-10s Z=%d C=%d", pc, in.line,
                 in.text.c_str(), effect(in, m).c_str(), m.zero ? 1 : 0, m.carry ? 1 : 0);
-  return buf;
+  return cLine.empty() ? buf : buf + ("  " + cLine);
 }
 
 long globalValue(const Machine& m, const Global& g, int index) {
-  int addr = g.addr + index * g.elemSize;
-  long v = m.mem[addr];
-  if (g.elemSize == 2) v |= static_cast<long>(m.mem[addr + 1]) << 8;
-  bool isSigned = !g.isUnsigned() && !g.isPointer();
-  long top = g.elemSize == 2 ? 0x8000 : 0x80;
-  if (isSigned && (v & top)) v -= 2 * top;
-  return v;
+  return readCell(m, cellOf(g, index));
 }
 
-void dump(std::ostream& out, const Machine& m, const Program& prog) {
-  out << format("pc=%03X steps=", m.pc) << m.steps
-      << format(" Z=%d C=%d", m.zero, m.carry)
-      << format(" IE=%d depth=%d\n", m.interruptsEnabled, static_cast<int>(m.callStack.size()));
+void printRegisters(std::ostream& out, const Machine& m) {
   for (int r = 0; r < kRegisterCount; ++r)
     out << format("s%X=%02X", r, m.regs[r]) << (r % 8 == 7 ? "\n" : " ");
-  out << "memory:\n   ";
+}
+
+void printMemory(std::ostream& out, const Machine& m) {
+  out << "   ";
   for (int c = 0; c < 16; ++c) out << format(" %2X", c);
   for (int a = 0; a < kDataSize; ++a)
     out << (a % 16 == 0 ? format("\n%02X:", a) : "") << format(" %02X", m.mem[a]);
   out << "\n";
+}
+
+void dump(std::ostream& out, const Machine& m, const Program& prog) {
+  out << format("pc=%03X steps=", m.pc) << m.steps << " cycles=" << m.cycles
+      << format(" Z=%d C=%d", m.zero, m.carry)
+      << format(" IE=%d depth=%d\n", m.interruptsEnabled, static_cast<int>(m.callStack.size()));
+  printRegisters(out, m);
+  out << "memory:\n";
+  printMemory(out, m);
   if (!prog.hasMemoryMap) return;
   out << "globals:\n";
   for (const Global& g : prog.globals) {

@@ -94,11 +94,14 @@ handler:
         JUMP handler
 )";
 
-TEST(Interrupts, TakenEveryNEnabledInstructions) {
+TEST(Interrupts, TakenEveryNCycles) {
   Sim sim(kIrqProgram);
-  EXPECT_EQ(sim.run(100000, 10), Status::End);
+  EXPECT_EQ(sim.run(100000, 30), Status::End);
   EXPECT_EQ(sim.m.regs[0], 100);  // the loop is undisturbed
-  EXPECT_EQ(sim.m.regs[1], 30);   // 300 enabled instructions / 10
+  // Main's 302 instructions (604 cycles) plus 12 cycles per handler end at
+  // cycle 990: the requests at 30, 60, .. 960 were taken.
+  EXPECT_EQ(sim.m.regs[1], 32);
+  EXPECT_EQ(sim.m.cycles, 990u);
   EXPECT_FALSE(sim.m.interruptsEnabled);
   EXPECT_TRUE(sim.m.callStack.empty());
 }

