@@ -183,7 +183,7 @@ CommandLine parseCommandLine(int argc, char** argv) {
       o.preprocessor = v;
     } else if (starts("-W") && arg.size() > 2) {
       WarningSelection check;
-      if (!check.apply(arg)) return fail("unknown warning '" + arg + "' (see 'tarvel --help' for the names)");
+      if (!check.apply(arg)) return fail("unknown warning option '" + arg + "'");
       o.warningFlags.push_back(arg);
     } else if (starts("-D") || starts("-U") || starts("-I")) {
       std::string flag = arg.substr(0, 2);

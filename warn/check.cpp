@@ -57,6 +57,7 @@ class Checker {
   explicit Checker(Findings& findings) : findings_(findings) {}
 
   void program(Prog* p);
+  Value expression(Expr* e);
 
  private:
   Findings& findings_;
@@ -68,7 +69,6 @@ class Checker {
   void condition(Expr* e) {
     if (e) expression(e);
   }
-  Value expression(Expr* e);
   Value binary(BinOp* b);
   Value operation(BinOp* at, Operator op, const Value& l, const Value& r);
   Value assignment(BinOp* b);
@@ -368,3 +368,9 @@ Value Checker::call(BinOp* b) {
 }  // namespace
 
 void checkProgram(Prog* program, Findings& findings) { Checker(findings).program(program); }
+
+int expectedType(Expr* e) {
+  WarningSelection selection;
+  Findings ignored(selection);
+  return Checker(ignored).expression(e).type;
+}

@@ -8,3 +8,7 @@
 #include "warn/warnings.h"
 
 void checkProgram(Prog* program, Findings& findings);
+
+// The type word the code generator will give `e`, worked out as the
+// checks do (for tests that hold the two side by side).
+int expectedType(Expr* e);
