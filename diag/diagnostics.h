@@ -11,9 +11,10 @@
 
 // A place in the source: the file name lives as long as the run.
 struct SourcePos {
-  int line = 0;
-  const char* file = "";
-  int column = 0;  // 1-based byte column of the token; 0 when not known
+  SourcePos(int line = 0, const char* file = "", int column = 0) : line(line), column(column), file(file) {}
+  int line;
+  int column;  // 1-based byte column of the token; 0 when not known
+  const char* file;
 };
 
 extern int CisloRadku;         // number of the line being read

@@ -66,7 +66,7 @@ class Checker {
 
   void statement(Statm* s);
   void statementList(StatmList* list);
-  void condition(Expr* e) {
+  void evaluate(Expr* e) {
     if (e) expression(e);
   }
   Value binary(BinOp* b);
@@ -90,9 +90,7 @@ void Checker::widened(const Value& v, Expr* at, const std::string& how) {
 
 void Checker::program(Prog* p) {
   if (!p || !p->functs) return;
-  for (Funct* f = p->functs; f; f = static_cast<FunctList*>(f)->next) {
-    FunctList* item = as<FunctList>(f);
-    if (!item) break;
+  for (FunctList* item = p->functs; item; item = as<FunctList>(item->next)) {
     returnWidth_ = 0;
     function_ = item->name;
     if (item->name[0] && std::string(item->name) != "main")  // main's value is never read
@@ -116,28 +114,28 @@ void Checker::statement(Statm* s) {
   if (!s) return;
   if (auto* list = as<StatmList>(s)) return statementList(list);
   if (auto* sync = as<StackSync>(s)) return statement(sync->statm);
-  if (auto* e = as<VyrazStat>(s)) return condition(e->expr);
+  if (auto* e = as<VyrazStat>(s)) return evaluate(e->expr);
   if (auto* i = as<If>(s)) {
-    condition(i->cond);
+    evaluate(i->cond);
     statement(i->thenStatm);
     return statement(i->elseStatm);
   }
   if (auto* w = as<While>(s)) {
-    condition(w->cond);
+    evaluate(w->cond);
     return statement(w->body);
   }
   if (auto* d = as<DoWhile>(s)) {
     statement(d->body);
-    return condition(d->cond);
+    return evaluate(d->cond);
   }
   if (auto* f = as<For>(s)) {
-    condition(f->init);
-    condition(f->cond);
-    condition(f->step);
+    evaluate(f->init);
+    evaluate(f->cond);
+    evaluate(f->step);
     return statement(f->body);
   }
   if (auto* sw = as<Switch>(s)) {
-    condition(sw->expr);
+    evaluate(sw->expr);
     for (Case* c = sw->cases; c; c = c->next) statement(c->body);
     return;
   }
@@ -179,10 +177,9 @@ Value Checker::expression(Expr* e) {
 Value Checker::unary(UnaryExpr* u) {
   if (auto* r = as<Ref>(u)) {
     if (auto* d = as<Deref>(r->expr)) return expression(d->expr);  // &*p is p
-    Value inner = expression(r->expr);
-    inner.type = (inner.type & ~TYP_ARRAY) | TYP_POINTER;
-    inner.constant = false;
-    return inner;
+    Value address;
+    address.type = (expression(r->expr).type & ~TYP_ARRAY) | TYP_POINTER;
+    return address;
   }
   Value inner = expression(u->expr);
   Value v;
@@ -339,10 +336,10 @@ Value Checker::call(BinOp* b) {
   Var* callee = as<Var>(b->left);
   if (!callee) return v;
   v.type = callee->typ;
-  PrvekTab* entry = hledejId(callee->name, false);
+  PrvekTab* entry = hledejId(callee->name, false);  // where the code generator looks too
   TypeList* params = entry ? entry->param : nullptr;
   if (!params) {
-    if (b->right && entry)
+    if (b->right && entry && (entry->typ & TYP_FUNCTION))
       findings_.add(Warning::UnprototypedArgs, *b,
                     std::string("'") + callee->name +
                         "' is declared with an empty parameter list, so these arguments are neither "
