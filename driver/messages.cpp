@@ -80,6 +80,8 @@ void printSourceLine(const SourcePos& at) {
   std::fprintf(stderr, "%s\n%s^\n", text.c_str(), caret.c_str());
 }
 
+const char* const kNoFloat = "there is no floating point: use int in fixed point (for example hundredths)";
+
 // A note for the common constructs from other C compilers that the
 // language does not have, judged by the message and the token the parser
 // stopped at; null when none applies.
@@ -87,6 +89,10 @@ const char* hintFor(const char* message) {
   if (std::strncmp(message, "unsupported character \"", 23) == 0)
     return "there are no strings: use character constants ('A') and char arrays filled in code";
   if (std::strstr(message, "character")) return nullptr;  // other errors inside a token
+  const char* line = currentLineText();
+  bool inLine = tokenColumn >= 1 && std::strlen(line) >= size_t(tokenColumn);
+  const char* token = inLine ? line + tokenColumn - 1 : "";
+  if (Symb == DOT && inLine && token > line && token[-1] >= '0' && token[-1] <= '9') return kNoFloat;  // 1.5
   switch (Symb) {
     case STRUCT: case UNION: case DOT: case ARROW:
       return "there are no structures or unions: use a separate variable or array for each field";
@@ -97,7 +103,7 @@ const char* hintFor(const char* message) {
     case QUEST:
       return "there is no conditional operator '?:': use if and else, assigning in each branch";
     case FLOAT: case DOUBLE:
-      return "there is no floating point: use int in fixed point (for example hundredths)";
+      return kNoFloat;
     case VOLATILE:
       return "there is no volatile, and none is needed: every access goes to memory; drop the word";
     default:
@@ -105,9 +111,7 @@ const char* hintFor(const char* message) {
   }
   // "= {" either way round: the parser stops at the '=' of an array, or at
   // the brace after the '=' of a variable.
-  const char* line = currentLineText();
-  const char* token = line + tokenColumn - 1;
-  if (tokenColumn < 1 || std::strlen(line) < size_t(tokenColumn)) return nullptr;
+  if (!inLine) return nullptr;
   const char* after = token + 1;
   while (*after == ' ' || *after == '\t') after++;
   const char* before = token;

@@ -220,7 +220,7 @@ Value Checker::binary(BinOp* b) {
 // itself; `at` is the node reported.
 Value Checker::operation(BinOp* at, Operator op, const Value& l, const Value& r) {
   int folded;
-  if (l.constant && r.constant && foldsTo(op, l.number, r.number, folded)) return constantValue(folded);
+  if (l.constant && r.constant && foldOperation(op, l.number, r.number, folded)) return constantValue(folded);
   if ((op == OP_LOR && ((l.constant && l.number) || (r.constant && r.number))) ||
       (op == OP_LAND && ((l.constant && !l.number) || (r.constant && !r.number))))
     return constantValue(op == OP_LOR);  // the other operand is never evaluated

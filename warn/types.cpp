@@ -1,8 +1,6 @@
 // Type words of values as the code generator computes them (see types.h).
 #include "warn/types.h"
 
-#include <climits>
-
 namespace {
 int withBase(int typ, int base) { return (typ & ~(TYP_BASE | TYP_UNSIGNED)) | base; }
 bool isUnsigned(int typ) { return typ & TYP_UNSIGNED; }
@@ -20,39 +18,6 @@ int valueType(int declared) {
 
 int elementType(int typ) { return typ & ~(TYP_POINTER | TYP_ARRAY); }
 bool isPointerType(int typ) { return typ & (TYP_POINTER | TYP_ARRAY); }
-
-// The optimizer's folding: 32-bit wrap-around, no result for a division
-// or remainder by zero, and nothing for assignments, commas and calls.
-bool foldsTo(Operator op, int l, int r, int& result) {
-  unsigned ul = unsigned(l), ur = unsigned(r);
-  switch (op) {
-    case OP_MUL: result = int(ul * ur); return true;
-    case OP_DIV:
-      if (r == 0) return false;
-      result = (l == INT_MIN && r == -1) ? INT_MIN : l / r;
-      return true;
-    case OP_MOD:
-      if (r == 0) return false;
-      result = r == -1 ? 0 : l % r;
-      return true;
-    case OP_ADD: result = int(ul + ur); return true;
-    case OP_SUB: result = int(ul - ur); return true;
-    case OP_SHL: result = int(ul << (ur & 31)); return true;
-    case OP_SHR: result = l >> (r & 31); return true;
-    case OP_LT: result = l < r; return true;
-    case OP_LE: result = l <= r; return true;
-    case OP_GT: result = l > r; return true;
-    case OP_GE: result = l >= r; return true;
-    case OP_EQ: result = l == r; return true;
-    case OP_NE: result = l != r; return true;
-    case OP_AND: result = l & r; return true;
-    case OP_XOR: result = l ^ r; return true;
-    case OP_OR: result = l | r; return true;
-    case OP_LOR: result = l != 0 || r != 0; return true;
-    case OP_LAND: result = l != 0 && r != 0; return true;
-    default: return false;
-  }
-}
 
 // Pointers make an operation one byte wide; otherwise the wider operand's
 // width.

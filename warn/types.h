@@ -2,7 +2,7 @@
 // translation.  The generator learns an expression's type only while it
 // writes code; the warnings need it before, so these functions restate its
 // rules: keep them in step with codegen/ (operators.cpp, muldiv.cpp,
-// assign.cpp, unary.cpp, operands.cpp) and with the optimizer's folding.
+// assign.cpp, unary.cpp, operands.cpp).
 #pragma once
 
 #include "tree/strom.h"
@@ -15,8 +15,6 @@ int valueType(int declared);
 int elementType(int typ);
 bool isPointerType(int typ);
 
-// Whether the optimizer folds `left op right`, and the result.
-bool foldsTo(Operator op, int left, int right, int& result);
 // The type of `left op right` after translation (op an operator below
 // OP_COMMA), and the width the operation works at.
 int binaryType(Operator op, int left, int right);

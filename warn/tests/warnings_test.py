@@ -123,7 +123,7 @@ class Warnings(unittest.TestCase):
             "struct s { char a; };": "structures", "void main() { union u x; }": "structures",
             "char x; void main() { x = sizeof(x); }": "sizeof", "void main() { goto l; }": "goto",
             "char x; void main() { x = x ? 1 : 2; }": "conditional", "void main() { char c; c = \"a\"; }": "strings",
-            "float f;": "floating", "void main() { double d; }": "floating",
+            "float f;": "floating", "void main() { double d; }": "floating", "char x; void main() { x = 1.5; }": "floating",
             "char a[3] = {1, 2, 3};": "initializer lists", "void main() { int x = {1}; }": "initializer lists",
             "volatile char v;": "volatile",
         }
