@@ -10,9 +10,9 @@ std::deque<std::string> names;   // every file name the run has seen
 const char* nodeFileName = "";   // names.back(), or "" before the first one
 Reporter reporter = nullptr;
 
-void send(const char* file, int line, const char* text, bool atReader) {
+void send(const char* file, int line, const char* text, bool atReader, int column) {
   if (reporter)
-    reporter(Diagnostic{file, line, text, atReader});
+    reporter(Diagnostic{file, line, text, atReader, column});
   else if (file)
     std::fprintf(stderr, "%s:%d: %s\n", file, line, text);
   else
@@ -21,6 +21,7 @@ void send(const char* file, int line, const char* text, bool atReader) {
 }  // namespace
 
 int CisloRadku = 0;
+int tokenColumn = 0;
 char JmenoSouboru[kFileNameLimit + 1];
 
 void endRun(int status) { throw RunEnded{status}; }
@@ -38,6 +39,7 @@ void resetDiagnostics() {
   names.clear();
   nodeFileName = "";
   CisloRadku = 0;
+  tokenColumn = 0;
   JmenoSouboru[0] = '\0';
 }
 
@@ -45,15 +47,15 @@ void setReporter(Reporter r) { reporter = r; }
 
 void Chyba(const char* message, const SourcePos* place) {
   if (place)
-    send(place->file, place->line, message, false);
+    send(place->file, place->line, message, false, place->column);
   else
-    send(JmenoSouboru, CisloRadku, message, true);
+    send(JmenoSouboru, CisloRadku, message, true, tokenColumn);
   endRun(1);
 }
 
 void ChybaPlain(const char* message) {
-  send(nullptr, 0, message, false);
+  send(nullptr, 0, message, false, 0);
   endRun(1);
 }
 
-void report(const char* file, int line, const char* message) { send(file, line, message, false); }
+void report(const char* file, int line, const char* message) { send(file, line, message, false, 0); }

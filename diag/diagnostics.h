@@ -11,11 +11,14 @@
 
 // A place in the source: the file name lives as long as the run.
 struct SourcePos {
-  int line = 0;
-  const char* file = "";
+  SourcePos(int line = 0, const char* file = "", int column = 0) : line(line), column(column), file(file) {}
+  int line;
+  int column;  // 1-based byte column of the token; 0 when not known
+  const char* file;
 };
 
 extern int CisloRadku;         // number of the line being read
+extern int tokenColumn;        // column where the lexer's current token starts
 extern char JmenoSouboru[];    // name of the file being read (at most 512 chars)
 constexpr int kFileNameLimit = 512;
 
@@ -54,6 +57,7 @@ struct Diagnostic {
   int line;
   const char* message;
   bool atReader;  // the position is the reader's, not a node's
+  int column;     // 0 when not known
 };
 using Reporter = void (*)(const Diagnostic&);
 void setReporter(Reporter reporter);  // null: the compiler's own line

@@ -14,8 +14,11 @@
 #include "driver/messages.h"
 #include "driver/outfile.h"
 #include "driver/preprocess.h"
+#include "front/parser.h"
 #include "front/vstup.h"
 #include "opt/optimize.h"
+#include "warn/check.h"
+#include "warn/warnings.h"
 
 namespace {
 
@@ -31,10 +34,37 @@ bool readInput(const Options& o, std::string& text) {
   }
 }
 
+WarningSelection warningSelection(const Options& o) {
+  WarningSelection selection;
+  for (const std::string& flag : o.warningFlags) selection.apply(flag);  // checked by the option parser
+  return selection;
+}
+
+// Compiles with the warnings: the parser reports what only it sees, the
+// tree is checked before any code is written, and the warnings are printed
+// in source order.  Under -Werror a warning stops the run before the
+// translation, so nothing is written.  The generated code is the same
+// either way: the checks only read.
 int compileSource(const Options& o, const std::string& source, std::FILE* stream, std::string* text) {
+  WarningSelection selection = warningSelection(o);
+  Findings parsed(selection), walked(selection);
+  parseHooks.staticInitializer = [&parsed](const char* name, const SourcePos& at) {
+    checkStaticInitializer(parsed, name, at);
+  };
+  parseHooks.asmLineTail = [&parsed](const char* rest, const SourcePos& at) { checkAsmLineTail(parsed, rest, at); };
   CompileOptions options;
   options.sourceLines = o.sourceLines;
-  return compileText(source, shownInput(o).c_str(), stream, text, options);
+  options.afterParse = [&](Prog* program) {
+    checkProgram(program, walked);
+    std::vector<Finding> all = inSourceOrder(parsed.list(), walked.list());
+    for (const Finding& f : all) printFinding(f, selection.errors());
+    if (selection.errors() && !all.empty()) endRun(1);
+  };
+  std::string name = shownInput(o);
+  setMainSource(name, &source);
+  int status = compileText(source, name.c_str(), stream, text, options);
+  parseHooks = ParseHooks();
+  return status;
 }
 
 bool writeOrReport(const std::string& path, const std::string& text) {
@@ -88,27 +118,32 @@ void reportAssemblyError(const Options& o, bool fromC, const assembly::Error& e)
                     " of the generated assembly, from an asm block; -S writes it)");
 }
 
-// Budget warnings: stacks that can overflow.  Returns false when -Werror
-// makes them errors.
+// Budget warnings: stacks that can overflow, each one selectable.  Returns
+// false when -Werror makes one an error.
 bool checkStacks(const Options& o, const Budget& b) {
-  (void)o;
-  std::string where = shownInput(o);
+  WarningSelection selection = warningSelection(o);
+  bool reported = false;
+  auto warn = [&](Warning kind, const std::string& text) {
+    if (!selection.enabled(kind)) return;
+    std::string name = warningName(kind);
+    placedMessage(shownInput(o), 0, selection.errors() ? "error" : "warning",
+                  text + (selection.errors() ? " [-Werror=" : " [-W") + name + "]");
+    reported = true;
+  };
   int room = kDataBytes - b.staticBytes;
   if (b.hasDataLayout && (b.dataStack.unbounded || b.dataStack.depth > room)) {
-    placedMessage(where, 0, "warning",
-                  b.dataStack.unbounded
-                      ? "the data stack has no bound: " + b.dataStack.recursion + " is recursive [-Wstack]"
-                      : "the data stack can overflow: up to " + std::to_string(b.dataStack.depth) +
-                            " bytes, " + std::to_string(room) + " free below the statics [-Wstack]");
+    warn(Warning::Stack, b.dataStack.unbounded
+                             ? "the data stack has no bound: " + b.dataStack.recursion + " is recursive"
+                             : "the data stack can overflow: up to " + std::to_string(b.dataStack.depth) +
+                                   " bytes, " + std::to_string(room) + " free below the statics");
   }
   if (b.callStack.unbounded || b.callStack.depth > kReturnAddresses) {
-    placedMessage(where, 0, "warning",
-                  b.callStack.unbounded
-                      ? "the call stack has no bound: " + b.callStack.recursion + " is recursive [-Wcall-depth]"
-                      : "the call stack can overflow: up to " + std::to_string(b.callStack.depth) +
-                            " return addresses of " + std::to_string(kReturnAddresses) + " [-Wcall-depth]");
+    warn(Warning::CallDepth, b.callStack.unbounded
+                                 ? "the call stack has no bound: " + b.callStack.recursion + " is recursive"
+                                 : "the call stack can overflow: up to " + std::to_string(b.callStack.depth) +
+                                       " return addresses of " + std::to_string(kReturnAddresses));
   }
-  return true;
+  return !(reported && selection.errors());
 }
 
 // Assembles, checks and writes what the options ask for.

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "warn/warnings.h"
+
 namespace {
 
 const char* const kUsage =
@@ -24,7 +26,10 @@ const char* const kUsage =
     "  -O              optimize for size and speed\n"
     "  -g              record the C source line of every instruction\n"
     "  -Wall, -Wname, -Wno-name, -Werror\n"
-    "                  select warnings (all are on by default)\n"
+    "                  select warnings (all are on by default): static-init,\n"
+    "                  return-width, signed-compare, shift-signed, byte-arith,\n"
+    "                  no-short-circuit, unprototyped-args, store-non-pointer,\n"
+    "                  asm-text, target-twice, stack, call-depth\n"
     "  -DNAME[=VALUE], -UNAME, -IDIR\n"
     "                  preprocessor macros and include folders\n"
     "  -E              stop after preprocessing: write the preprocessed text\n"
@@ -177,6 +182,8 @@ CommandLine parseCommandLine(int argc, char** argv) {
       if (!v || !*v) return fail("missing command after '--cpp'");
       o.preprocessor = v;
     } else if (starts("-W") && arg.size() > 2) {
+      WarningSelection check;
+      if (!check.apply(arg)) return fail("unknown warning option '" + arg + "'");
       o.warningFlags.push_back(arg);
     } else if (starts("-D") || starts("-U") || starts("-I")) {
       std::string flag = arg.substr(0, 2);

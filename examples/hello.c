@@ -10,7 +10,7 @@ int add(int a, int b) {
 }
 
 void main() {
-  int i;
+  unsigned int i;
   total = (int)0;
   for (i = 1; i <= 10; i++)
     total = add(total, i);

@@ -2,8 +2,9 @@
  *
  * Gains are in sixteenths: out = (KP*e + KI*sum(e) + KD*(e - e_prev)) / 16.
  * The integral and the output are clamped.  Comparisons of this compiler
- * are unsigned, so clamp() tests the sign bit itself and compares
- * magnitudes.  The plant moves by a quarter of the drive at every step.
+ * are unsigned, so clamp() tests the sign bit itself and compares the
+ * magnitudes as unsigned ints.  The plant moves by a quarter of the drive
+ * at every step.
  */
 const int KP = 12;
 const int KI = 3;
@@ -22,9 +23,9 @@ int clamp(int v, int limit)
     int low;
     low = -limit;
     if (v & 0x8000) {
-        if (-v > limit)
+        if ((unsigned int)-v > limit)
             return low;
-    } else if (v > limit) {
+    } else if ((unsigned int)v > limit) {
         return limit;
     }
     return v;
@@ -44,7 +45,7 @@ void pid_step()
 
 void main()
 {
-    char step;
+    unsigned char step;
 
     setpoint = 300;
     measured = 20;

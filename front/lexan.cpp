@@ -289,6 +289,7 @@ LexSymbol KlicoveSlovo(const char* text) {
 void CtiSymb() {
   for (;;) {
     while (characterClass == 'm') CtiVstup();
+    tokenColumn = int(Aktualni - currentLineText());  // Znak was read from Aktualni - 1
     switch (characterClass) {
       case 'p': readIdentifier(); return;
       case 'c': readNumber(); return;
@@ -299,6 +300,8 @@ void CtiSymb() {
     }
   }
 }
+
+const char* textAfterToken() { return Znak == -1 ? "" : Aktualni - 1; }
 
 char* CtiRadek() {
   char* line = CtiRadekVstupu();

@@ -14,6 +14,8 @@ void CtiVstup();
 void CtiSymb();
 LexSymbol KlicoveSlovo(const char* text);
 char* CtiRadek();
+// The rest of the current line, from the character after the current token.
+const char* textAfterToken();
 void resetLexer();
 
 // Test hook: lex the given text as if it were the file `name`.

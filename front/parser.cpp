@@ -16,6 +16,8 @@
 #include "front/vstup.h"
 #include "symbols/tabsym.h"
 
+ParseHooks parseHooks;
+
 namespace {
 
 int ActStartStack = 0;  // stack level at the start of the innermost loop
@@ -175,6 +177,7 @@ Statm* DeklVar(int t, char* functionName, bool first) {
       return declaratorTail(t, t0);
     }
     case ASSIGN: {
+      SourcePos equals{CisloRadku, currentFileName(), tokenColumn};
       CtiSymb();
       Expr* init = AssignExpr();
       if (init) init = static_cast<Expr*>(init->Optimize());
@@ -188,6 +191,7 @@ Statm* DeklVar(int t, char* functionName, bool first) {
         Numb* value = as<Numb>(init);
         if (!value) Chyba("static variables can be initialized only by constant!");
         deklProm(name, t, true, value->value, nullptr);
+        if (parseHooks.staticInitializer) parseHooks.staticInitializer(name, equals);
         return declaratorTail(t, t0);
       }
       deklProm(name, t, false, 0, nullptr);
@@ -579,6 +583,8 @@ Statm* switchStatement() {
 Statm* asmBlock() {
   CtiSymb();
   if (Symb != LBRACE) ChybaSrovnani(LBRACE, Symb);
+  if (parseHooks.asmLineTail)
+    parseHooks.asmLineTail(textAfterToken(), SourcePos{CisloRadku, currentFileName(), tokenColumn + 1});
   std::string text;
   for (;;) {
     CtiRadek();

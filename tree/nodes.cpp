@@ -26,13 +26,14 @@ void copyName(char (&to)[32], const char* from) {
 }
 }  // namespace
 
-Node::Node() : SourcePos{CisloRadku, currentFileName()} {}
+Node::Node() : SourcePos{CisloRadku, currentFileName(), tokenColumn} {}
 Node::~Node() = default;
 Node* Node::Optimize() { return this; }
 
 void Node::copyInfo(const Node* from) {
   line = from->line;
   file = from->file;
+  column = from->column;
 }
 
 void* Node::operator new(size_t size) {

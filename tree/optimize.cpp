@@ -21,39 +21,6 @@ int valueOf(Node* node) { return as<Numb>(node)->value; }
 // 32-bit wrap-around arithmetic without undefined behaviour.
 int wrap(unsigned value) { return int(value); }
 
-// Folds l op r; false when the operation has no defined constant result
-// (division or remainder by zero), so that the node is left for translation.
-bool fold(Operator op, int l, int r, int& result) {
-  unsigned ul = unsigned(l), ur = unsigned(r);
-  switch (op) {
-    case OP_MUL: result = wrap(ul * ur); return true;
-    case OP_DIV:
-      if (r == 0) return false;
-      result = (l == INT_MIN && r == -1) ? INT_MIN : l / r;
-      return true;
-    case OP_MOD:
-      if (r == 0) return false;
-      result = r == -1 ? 0 : l % r;
-      return true;
-    case OP_ADD: result = wrap(ul + ur); return true;
-    case OP_SUB: result = wrap(ul - ur); return true;
-    case OP_SHL: result = wrap(ul << (ur & 31)); return true;
-    case OP_SHR: result = l >> (r & 31); return true;
-    case OP_LT: result = l < r; return true;
-    case OP_LE: result = l <= r; return true;
-    case OP_GT: result = l > r; return true;
-    case OP_GE: result = l >= r; return true;
-    case OP_EQ: result = l == r; return true;
-    case OP_NE: result = l != r; return true;
-    case OP_AND: result = l & r; return true;
-    case OP_XOR: result = l ^ r; return true;
-    case OP_OR: result = l | r; return true;
-    case OP_LOR: result = l != 0 || r != 0; return true;
-    case OP_LAND: result = l != 0 && r != 0; return true;
-    default: return false;
-  }
-}
-
 Numb* numbAt(int value, const Node* position) {
   Numb* n = new Numb(value);
   n->copyInfo(position);
@@ -86,13 +53,46 @@ bool jumpsOutOfLoop(Node* s, bool inSwitch) {
 
 }  // namespace
 
+// Folds l op r; false when the operation has no defined constant result
+// (division or remainder by zero), so that the node is left for translation.
+bool foldOperation(Operator op, int l, int r, int& result) {
+  unsigned ul = unsigned(l), ur = unsigned(r);
+  switch (op) {
+    case OP_MUL: result = wrap(ul * ur); return true;
+    case OP_DIV:
+      if (r == 0) return false;
+      result = (l == INT_MIN && r == -1) ? INT_MIN : l / r;
+      return true;
+    case OP_MOD:
+      if (r == 0) return false;
+      result = r == -1 ? 0 : l % r;
+      return true;
+    case OP_ADD: result = wrap(ul + ur); return true;
+    case OP_SUB: result = wrap(ul - ur); return true;
+    case OP_SHL: result = wrap(ul << (ur & 31)); return true;
+    case OP_SHR: result = l >> (r & 31); return true;
+    case OP_LT: result = l < r; return true;
+    case OP_LE: result = l <= r; return true;
+    case OP_GT: result = l > r; return true;
+    case OP_GE: result = l >= r; return true;
+    case OP_EQ: result = l == r; return true;
+    case OP_NE: result = l != r; return true;
+    case OP_AND: result = l & r; return true;
+    case OP_XOR: result = l ^ r; return true;
+    case OP_OR: result = l | r; return true;
+    case OP_LOR: result = l != 0 || r != 0; return true;
+    case OP_LAND: result = l != 0 && r != 0; return true;
+    default: return false;
+  }
+}
+
 Node* BinOp::Optimize() {
   optimizeField(left);
   optimizeField(right);
   bool l = isNumb(left), r = isNumb(right);
   if (l && r) {
     int result;
-    if (op <= OP_LAND && fold(op, valueOf(left), valueOf(right), result)) return numbAt(result, this);
+    if (op <= OP_LAND && foldOperation(op, valueOf(left), valueOf(right), result)) return numbAt(result, this);
     return this;
   }
   int constant;

@@ -455,6 +455,11 @@ class Prog final : public Node {
   FunctList* functs;
 };
 
+// Folds `l op r` the way the optimizer does; false when the operation has
+// no constant result (a division or remainder by zero, or not an operator
+// that folds), so that the node is left for translation.
+bool foldOperation(Operator op, int l, int r, int& result);
+
 // A Var for a declared variable or function, a Numb for a named constant.
 Expr* VarOrConst(const char* name);
 

@@ -78,6 +78,7 @@ _clamp:
         XOR     s3,FF
         ADD     s2,01
         ADDCY    s3,00
+        ; type conversion 
         ; variable limit
         LOAD    sD,sE
         ADD     sD,03
@@ -109,6 +110,7 @@ label_1:
         FETCH   s2,(sD)
         ADD     sD,01
         FETCH   s3,(sD)
+        ; type conversion 
         ; variable limit
         LOAD    sD,sE
         ADD     sD,03
