@@ -26,7 +26,9 @@ void checkDuplication(Expr* target, const Node* at);
 // naming its first line in the C source, for debuggers and listings.  Off
 // by default, so the plain translation is unchanged.
 extern bool emitSourceLines;
-void markSourceLine(const Statm* statm);
+void markSourceLine(Statm* statm);
+// Translates a statement (null: nothing), after its mark with -g.
+void translateStatm(Statm* statm);
 
 // Writes the memory map listing to the output and returns the lowest static
 // address of the file-scope variables.

@@ -58,7 +58,9 @@ void resetStatementState() {
 
 bool emitSourceLines = false;
 
-void markSourceLine(const Statm* statm) {
+void markSourceLine(Statm* statm) {
+  // Lists and stack adjustments only hold statements; those get the mark.
+  if (as<StatmList>(statm) || as<StackSync>(statm) || as<Empty>(statm)) return;
   const SourcePos& at = statm->begin;
   if (at.line <= 0 || (at.line == markedLine && at.file == markedFile)) return;
   markedFile = at.file;
@@ -66,16 +68,19 @@ void markSourceLine(const Statm* statm) {
   out.printf(";@ %s:%d\n", at.file, at.line);
 }
 
+void translateStatm(Statm* statm) {
+  if (!statm) return;
+  if (emitSourceLines) markSourceLine(statm);
+  statm->Translate();
+}
+
 void StatmList::Translate() {
   // Sequences are long right-nested lists: walk them instead of recursing.
   for (StatmList* l = this;;) {
-    if (l->first) {
-      if (emitSourceLines) markSourceLine(l->first);
-      l->first->Translate();
-    }
+    translateStatm(l->first);
     StatmList* next = as<StatmList>(l->rest);
     if (!next) {
-      if (l->rest) l->rest->Translate();
+      translateStatm(l->rest);
       return;
     }
     l = next;
@@ -88,17 +93,17 @@ void VyrazStat::Translate() {
 
 void StackSync::Translate() {
   stackAdjust(stack);
-  if (statm) statm->Translate();
+  translateStatm(statm);
 }
 
 void If::Translate() {
   int elseLabel = NewLabel();
   int exitLabel = NewLabel();
   if (cond) conditionTest(cond, "Z", elseLabel);
-  if (thenStatm) thenStatm->Translate();
+  translateStatm(thenStatm);
   out.printf("        JUMP    label_%d\n", exitLabel);
   putLabel(elseLabel);
-  if (elseStatm) elseStatm->Translate();
+  translateStatm(elseStatm);
   putLabel(exitLabel);
 }
 
@@ -108,7 +113,7 @@ void While::Translate() {
   ActEndLoop = NewLabel();
   putLabel(ActStartLoop);
   if (cond && !alwaysTrue(cond)) conditionTest(cond, "Z", ActEndLoop);
-  if (body) body->Translate();
+  translateStatm(body);
   out.printf("        JUMP    label_%d\n", ActStartLoop);
   putLabel(ActEndLoop);
 }
@@ -120,7 +125,7 @@ void For::Translate() {
   if (init) translateDropped(init);
   putLabel(ActStartLoop);
   if (cond && !alwaysTrue(cond)) conditionTest(cond, "Z", ActEndLoop);
-  if (body) body->Translate();
+  translateStatm(body);
   if (step) translateDropped(step);
   out.printf("        JUMP    label_%d\n", ActStartLoop);
   putLabel(ActEndLoop);
@@ -132,7 +137,7 @@ void DoWhile::Translate() {
   ActStartLoop = NewLabel();
   ActEndLoop = NewLabel();
   putLabel(top);
-  if (body) body->Translate();
+  translateStatm(body);
   putLabel(ActStartLoop);
   if (alwaysTrue(cond)) out.printf("        JUMP    label_%d\n", top);
   else if (cond) conditionTest(cond, "NZ", top);
@@ -140,7 +145,7 @@ void DoWhile::Translate() {
 }
 
 void Case::Translate() {
-  if (body) body->Translate();
+  translateStatm(body);
 }
 
 void Switch::Translate() {
@@ -167,7 +172,7 @@ void Switch::Translate() {
   for (Case* c = cases; c; c = c->next) {
     if (c->value) out.printf("label_%d_%u:\n", base, unsigned(c->value->value));
     else putLabel(base);
-    if (c->body) c->body->Translate();
+    translateStatm(c->body);
   }
   putLabel(ActEndLoop);
 }
