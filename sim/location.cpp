@@ -93,23 +93,23 @@ std::string functionAt(const Program& prog, int address) {
   return "routine at " + assembly::hex(entry, 3);
 }
 
-std::vector<int> breakAddresses(const Program& prog, const std::string& spec, std::string& error) {
-  size_t colon = spec.rfind(':');
-  if (colon != std::string::npos && colon + 1 < spec.size() &&
-      spec.find_first_not_of("0123456789", colon + 1) == std::string::npos && colon + 10 > spec.size())
-    return cLineAddresses(prog, spec.substr(0, colon), std::stoi(spec.substr(colon + 1)), error);
-  auto function = prog.labels.find("_" + spec);
+std::vector<int> breakAddresses(const Program& prog, const std::string& where, std::string& error) {
+  size_t colon = where.rfind(':');
+  if (colon != std::string::npos && colon + 1 < where.size() &&
+      where.find_first_not_of("0123456789", colon + 1) == std::string::npos && colon + 10 > where.size())
+    return cLineAddresses(prog, where.substr(0, colon), std::stoi(where.substr(colon + 1)), error);
+  auto function = prog.labels.find("_" + where);
   if (function != prog.labels.end()) return {afterPrologue(prog, function->second)};
-  auto label = prog.labels.find(spec);
+  auto label = prog.labels.find(where);
   if (label != prog.labels.end()) return {label->second};
-  std::string digits = spec.size() > 2 && (spec[1] == 'x' || spec[1] == 'X') && spec[0] == '0'
-                           ? spec.substr(2) : spec;
+  std::string digits = where.size() > 2 && (where[1] == 'x' || where[1] == 'X') && where[0] == '0'
+                           ? where.substr(2) : where;
   if (std::optional<int> addr = assembly::parseHex(digits, kProgramSize - 1)) {
     if (prog.slots[*addr]) return {*addr};
     error = "program address " + assembly::hex(*addr, 3) + " holds no instruction";
     return {};
   }
-  error = "no function, label, C line or program address '" + spec + "'";
+  error = "no function, label, C line or program address '" + where + "'";
   return {};
 }
 

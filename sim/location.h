@@ -21,10 +21,10 @@ std::string cLineName(const Program& prog, const Instr& in);
 // runtime routine's label, "start-up code" before the first routine.
 std::string functionAt(const Program& prog, int address);
 
-// The program addresses a breakpoint at `spec` stands for: a C line
+// The program addresses a breakpoint at `where` stands for: a C line
 // "file.c:12" (the folder may be left out; a line without code moves to the
 // next line that has some), a function ("main"), a label or a hex address
 // ("1A", "0x1A"). Empty with `error` set when nothing matches.
-std::vector<int> breakAddresses(const Program& prog, const std::string& spec, std::string& error);
+std::vector<int> breakAddresses(const Program& prog, const std::string& where, std::string& error);
 
 }  // namespace tarvelsim

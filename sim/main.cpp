@@ -253,10 +253,10 @@ bool writeWaveform(const std::string& path, const Waveform& wave, uint64_t endCy
 // nothing is a bad command line.
 void setUpSession(const Options& o, const Program& prog, Session& session, Waveform* wave, Machine& m) {
   std::string error;
-  for (const std::string& spec : o.breaks) {
-    std::vector<int> addrs = breakAddresses(prog, spec, error);
-    if (addrs.empty()) badArgument("--break " + spec + ": " + error);
-    session.breakpoints.push_back({spec, addrs});
+  for (const std::string& where : o.breaks) {
+    std::vector<int> addrs = breakAddresses(prog, where, error);
+    if (addrs.empty()) badArgument("--break " + where + ": " + error);
+    session.breakpoints.push_back({where, addrs});
   }
   for (const std::string& name : o.watches)
     if (!session.addWatch(name, error)) badArgument("--watch " + name + ": " + error);

@@ -49,14 +49,14 @@ struct Prompt {
     ctx.session.describe(out, stop, ctx.clockHz);
   }
 
-  void addBreak(const std::string& spec) {
+  void addBreak(const std::string& place) {
     std::string error;
-    std::vector<int> addrs = breakAddresses(ctx.prog, spec, error);
+    std::vector<int> addrs = breakAddresses(ctx.prog, place, error);
     if (addrs.empty()) {
       out << "error: " << error << "\n";
       return;
     }
-    ctx.session.breakpoints.push_back({spec, addrs});
+    ctx.session.breakpoints.push_back({place, addrs});
     out << "breakpoint " << ctx.session.breakpoints.size() << " at "
         << where(ctx.prog, addrs.front()) << ", address " << assembly::hex(addrs.front(), 3) << "\n";
   }

@@ -99,7 +99,7 @@ Stop Session::resume(Mode mode) {
 
 void Session::describe(std::ostream& out, const Stop& stop, double clockHz) const {
   if (stop.kind == Stop::Break)
-    out << "breakpoint " << stop.breakpoint + 1 << " (" << breakpoints[stop.breakpoint].spec << ")\n";
+    out << "breakpoint " << stop.breakpoint + 1 << " (" << breakpoints[stop.breakpoint].place << ")\n";
   for (const std::string& c : stop.changes)
     out << "watch " << c << ", changed at " << where(prog_, stop.changedAt) << "\n";
   out << functionAt(prog_, m_.pc) << " at " << where(prog_, m_.pc) << ", address "

@@ -22,7 +22,7 @@ enum class Mode {
 };
 
 struct Breakpoint {
-  std::string spec;  // as the user wrote it
+  std::string place;  // as the user wrote it
   std::vector<int> addresses;
 };
 

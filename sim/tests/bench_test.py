@@ -81,8 +81,8 @@ class Stops(Scratch):
         address = re.search(r"address (\w+)", after_prologue).group(1)
         self.assertEqual(self.stop_line("--break", address, BLINK), after_prologue)
         self.assertNotIn("blink.c", self.stop_line("--break", "_delay", BLINK))  # the label: prologue
-        for spec in ("nowhere", "other.c:3", "blink.c:999"):
-            self.assertEqual(sim("--break", spec, BLINK)[0], 2, spec)
+        for place in ("nowhere", "other.c:3", "blink.c:999"):
+            self.assertEqual(sim("--break", place, BLINK)[0], 2, place)
 
     def test_watch_reports_whole_values(self):
         status, out, _ = sim("--watch", "buf[3]", os.path.join(EX, "ringbuf.c"))
