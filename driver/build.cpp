@@ -61,7 +61,6 @@ int compileSource(const Options& o, const std::string& source, std::FILE* stream
     if (selection.errors() && !all.empty()) endRun(1);
   };
   std::string name = shownInput(o);
-  setMainSource(name, &source);
   int status = compileText(source, name.c_str(), stream, text, options);
   parseHooks = ParseHooks();
   return status;
@@ -168,17 +167,19 @@ int finish(const Options& o, const std::string& assemblyText, bool fromC) {
 
 int build(const Options& o) {
   useDriverMessages();
-  std::string source;
-  if (!readInput(o, source)) return 1;
-  if (isAssemblyInput(o.input)) return finish(o, source, false);
+  std::string original;
+  if (!readInput(o, original)) return 1;
+  if (isAssemblyInput(o.input)) return finish(o, original, false);
+  setMainSource(shownInput(o), &original);  // the lines that messages show
 
   std::string path = defaultOutput(o);
-  if (needsPreprocessor(o, source)) {
-    std::string text;
-    if (preprocess(o, source, text) != 0) return 1;
-    if (o.preprocessOnly) return writeOrReport(path, text) ? 0 : 1;
-    source = std::move(text);
+  std::string preprocessed;
+  bool preprocessing = needsPreprocessor(o, original);
+  if (preprocessing) {
+    if (preprocess(o, original, preprocessed) != 0) return 1;
+    if (o.preprocessOnly) return writeOrReport(path, preprocessed) ? 0 : 1;
   }
+  const std::string& source = preprocessing ? preprocessed : original;
   bool keepText = o.optimize || o.size || !o.listing.empty();
   if (o.assemblyOnly && !keepText) return compileStreaming(o, source, path);
 

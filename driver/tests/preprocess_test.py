@@ -45,7 +45,9 @@ class Preprocessor(ScratchCase):
         main = self.write("first.c", "#include \"inc/bad.h\"\nvoid main() { }\n")
         self.assertIn(os.path.join(self.cwd, "inc/bad.h") + ":1:", self.error(main))
         main = self.write("blank.c", "#define N 1\nchar g;\n" + "\n" * 30 + "void main() { g = N + y; }\n")
-        self.assertIn(main + ":33:", self.error(main))
+        err = self.error(main)
+        self.assertIn(main + ":33:", err)
+        self.assertIn("\nvoid main() { g = N + y; }\n", err)  # the line as written, not as expanded
         self.write("body.h", "  g = 1;\n  g = 2;\n")
         main = self.write("mid.c", "char g;\nvoid main() {\n#include \"body.h\"\n  g = z;\n}\n")
         self.assertIn(main + ":4:", self.error(main))
