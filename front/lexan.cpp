@@ -48,12 +48,29 @@ const Keyword TabKS[] = {
     {"void", VOID}, {"volatile", VOLATILE}, {"while", WHILE}, {"_Bool", KW_BOOL},
     {"_Complex", KW_COMPLEX}, {"_Imaginary", KW_IMAGINARY}, {nullptr, NIC}};
 
-int classOf(int c) {
+constexpr int classOf(int c) {
   if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_') return 'p';
   if (c >= '0' && c <= '9') return 'c';
   if (c == -1) return 'e';
   if (c <= 32) return 'm';  // blanks, control characters and bytes 0x80..0xFE
   return c;
+}
+
+// classOf of every character the reader returns, indexed by its low byte
+// (the reader returns bytes as signed chars, so byte 0xFF is the end).
+struct ClassTable {
+  unsigned char of[256];
+  constexpr ClassTable() : of() {
+    for (int i = 0; i < 256; i++) of[i] = static_cast<unsigned char>(classOf(static_cast<signed char>(i)));
+  }
+};
+constexpr ClassTable kClass;
+
+// Reads the next character and its class.  Inline: it runs once per
+// character of the source.
+inline void CtiVstup() {
+  Znak = CtiZnak();
+  characterClass = kClass.of[Znak & 0xFF];
 }
 
 bool isHexLetter(int c) { return (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
@@ -248,11 +265,6 @@ bool readOperator() {
 }
 
 }  // namespace
-
-void CtiVstup() {
-  Znak = CtiZnak();
-  characterClass = classOf(Znak);
-}
 
 void resetLexer() {
   Symb = NIC;

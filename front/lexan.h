@@ -10,7 +10,6 @@ extern int Cislo;       // value of the current number token
 extern char Ident[32];  // text of the current identifier or keyword
 
 void InitLexan(const char* name);
-void CtiVstup();
 void CtiSymb();
 LexSymbol KlicoveSlovo(const char* text);
 char* CtiRadek();

@@ -32,13 +32,12 @@ std::string shownName(const char* name) {
 // byte ends the line's text there.  Returns false at the end of the input.
 bool readLine() {
   if (sourcePos >= source.size()) return false;
-  size_t n = 0;
-  while (n < kLineLimit - 1 && sourcePos < source.size()) {
-    char c = source[sourcePos++];
-    Radek[n++] = c;
-    if (c == '\n') break;
-  }
+  const char* from = source.data() + sourcePos;
+  size_t n = std::min(source.size() - sourcePos, size_t(kLineLimit - 1));
+  if (const void* newline = std::memchr(from, '\n', n)) n = size_t(static_cast<const char*>(newline) - from) + 1;
+  std::memcpy(Radek, from, n);
   Radek[n] = '\0';
+  sourcePos += n;
   return true;
 }
 
@@ -56,7 +55,7 @@ int markerNumber(const char* s) {
 // A line "@name:number:text" sets the file name and line number and delivers
 // only the text.  With a single colon the line ends at that colon.
 void applyMarker() {
-  if (std::strlen(Radek) < 4 || Radek[0] != '@') return;
+  if (Radek[0] != '@' || std::strlen(Radek) < 4) return;
   char* first = std::strchr(Radek + 1, ':');
   if (!first) return;
   *first = '\0';
@@ -117,8 +116,7 @@ void InitVstupText(const std::string& text, const char* name) {
   setFileName(name);
 }
 
-int CtiZnak() {
-  if (*Aktualni) return static_cast<signed char>(*Aktualni++);
+int readFromNextLine() {
   if (!readLine()) return -1;
   Aktualni = Radek;
   // A marker may have set the largest int: wrap around instead of overflowing.
