@@ -465,11 +465,15 @@ Expr* VarOrConst(const char* name);
 
 // Node class tests used by the optimizer and the code generator.  Leaf
 // classes are final, so an exact type comparison answers the question
-// without the cost of a general cast.
+// without the cost of a general cast.  The type_info objects are compared
+// by address: the node classes are all defined in this one library, so a
+// program holds one type_info per class, whereas type_info's operator==
+// compares the names with strcmp whenever the types differ, which is the
+// usual answer here.
 template <class T>
 T* as(Node* node) {
   if constexpr (std::is_final_v<T>)
-    return node && typeid(*node) == typeid(T) ? static_cast<T*>(node) : nullptr;
+    return node && &typeid(*node) == &typeid(T) ? static_cast<T*>(node) : nullptr;
   else
     return dynamic_cast<T*>(node);
 }
