@@ -3,7 +3,7 @@
 
 #include <cstring>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 #include "front/vstup.h"
 
@@ -287,15 +287,32 @@ void InitLexanText(const std::string& text, const char* name) {
 }
 
 // Looks the text up in TabKS through an index built on first use: every
-// identifier of the source passes here.
+// identifier of the source passes here.  The index is an open-addressed
+// table hashed on the length and the first and last characters, which
+// sends each keyword to a slot of its own, so most lookups compare once.
 LexSymbol KlicoveSlovo(const char* text) {
-  static const std::unordered_map<std::string_view, LexSymbol> index = [] {
-    std::unordered_map<std::string_view, LexSymbol> map;
-    for (const Keyword* k = TabKS; k->text; k++) map.emplace(k->text, k->symbol);
-    return map;
+  constexpr size_t kSlots = 128;
+  struct Slot {
+    std::string_view text;
+    LexSymbol symbol;
+  };
+  auto slotOf = [](std::string_view word) {
+    return (word.size() + 10 * size_t(word.front()) + 3 * size_t(word.back())) % kSlots;
+  };
+  static const std::vector<Slot> index = [&] {
+    std::vector<Slot> table(kSlots, Slot{{}, IDENT});
+    for (const Keyword* k = TabKS; k->text; k++) {
+      size_t i = slotOf(k->text);
+      while (!table[i].text.empty()) i = (i + 1) % kSlots;
+      table[i] = {k->text, k->symbol};
+    }
+    return table;
   }();
-  auto it = index.find(text);
-  return it == index.end() ? IDENT : it->second;
+  std::string_view word(text);
+  if (word.empty()) return IDENT;
+  for (size_t i = slotOf(word); !index[i].text.empty(); i = (i + 1) % kSlots)
+    if (index[i].text == word) return index[i].symbol;
+  return IDENT;
 }
 
 void CtiSymb() {

@@ -36,8 +36,11 @@ void Node::copyInfo(const Node* from) {
   column = from->column;
 }
 
+// Nodes hold nothing but pointers and integers, so pointer alignment is
+// enough; it keeps the larger nodes from rounding up to 16 bytes.
 void* Node::operator new(size_t size) {
-  size = (size + alignof(std::max_align_t) - 1) & ~(alignof(std::max_align_t) - 1);
+  static_assert(alignof(Node) == alignof(void*), "nodes hold only pointers and integers");
+  size = (size + alignof(void*) - 1) & ~(alignof(void*) - 1);
   if (blockUsed + size > kBlockSize) {
     blocks.push_back(static_cast<char*>(::operator new(kBlockSize)));
     blockUsed = 0;
@@ -85,8 +88,7 @@ Expr* Numb::clone() {
   return copy;
 }
 
-Var::Var(const char* name, int adr, int typ) {
-  copyName(this->name, name);
+Var::Var(const char* name, int adr, int typ) : name(name) {
   this->adr = adr;
   this->typ = typ;
 }
@@ -143,7 +145,7 @@ FunctList::FunctList(const char* name, Statm* body, Funct* next) : body(body), n
 
 Expr* VarOrConst(const char* name) {
   PrvekTab* entry = hledejId(name, false);  // one lookup: every name use passes here
-  if (entry && entry->druh == Promenna) return new Var(name, entry->adr, entry->typ);
+  if (entry && entry->druh == Promenna) return new Var(entry->jmeno, entry->adr, entry->typ);
   if (entry && entry->druh == Konstanta) return new Numb(entry->adr);
   std::string text = std::string("var or const \"") + name + "\" is not declared";
   Chyba(text.c_str());

@@ -102,7 +102,7 @@ class Var final : public Expr {
   void TranslateSimple() override;
   Expr* clone() override;
 
-  char name[32];
+  const char* name;  // the symbol table's copy, which lasts the whole run
 
  private:
   void load(int reg);
