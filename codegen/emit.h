@@ -67,7 +67,7 @@ class Output {
   bool flush();
 
  private:
-  static constexpr size_t kBufferSize = 1 << 20;
+  static constexpr size_t kBufferSize = 1 << 16;
   void drain();
   void writeLarge(const char* text, size_t n);
 

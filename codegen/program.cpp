@@ -72,10 +72,13 @@ void Prog::Translate() {
 }
 
 // Translates this item and every following one (a loop: units can hold
-// thousands of functions).
+// thousands of functions).  The nodes a translation makes (copies of
+// compound assignment targets, store targets) are needed only while its
+// item is translated, so they are released after each item.
 void FunctList::Translate() {
   for (FunctList* f = this; f; f = as<FunctList>(f->next)) {
     if (!f->body) continue;
+    NodeMark temporaries = markNodes();
     if (f->name[0]) {
       ActReturnLoop = NewLabel();
       out.puts("        ;================================================\n");
@@ -91,6 +94,7 @@ void FunctList::Translate() {
       f->body->Translate();
       out.puts("\n\n");
     }
+    releaseNodes(temporaries);
   }
 }
 

@@ -13,9 +13,11 @@ namespace {
 // every other node lives entirely in the blocks below.
 std::vector<Node*> ownersOfMemory;
 
-// Node storage: large blocks handed out front to back, all released at once.
+// Node storage: large blocks handed out front to back.  Blocks given back
+// by releaseNodes() are kept and filled again; freeAllNodes() returns them.
 constexpr size_t kBlockSize = 1 << 20;
 std::vector<char*> blocks;
+size_t blocksInUse = 0;  // blocks[blocksInUse - 1] is being filled, later ones are spare
 size_t blockUsed = kBlockSize;
 
 void copyName(char (&to)[32], const char* from) {
@@ -42,20 +44,30 @@ void* Node::operator new(size_t size) {
   static_assert(alignof(Node) == alignof(void*), "nodes hold only pointers and integers");
   size = (size + alignof(void*) - 1) & ~(alignof(void*) - 1);
   if (blockUsed + size > kBlockSize) {
-    blocks.push_back(static_cast<char*>(::operator new(kBlockSize)));
+    if (blocksInUse == blocks.size()) blocks.push_back(static_cast<char*>(::operator new(kBlockSize)));
+    blocksInUse++;
     blockUsed = 0;
   }
-  void* memory = blocks.back() + blockUsed;
+  void* memory = blocks[blocksInUse - 1] + blockUsed;
   blockUsed += size;
   return memory;
 }
 
+NodeMark markNodes() { return NodeMark{blocksInUse, blockUsed, ownersOfMemory.size()}; }
+
+void releaseNodes(const NodeMark& mark) {
+  while (ownersOfMemory.size() > mark.owners) {
+    ownersOfMemory.back()->~Node();
+    ownersOfMemory.pop_back();
+  }
+  blocksInUse = mark.blocks;
+  blockUsed = mark.used;
+}
+
 void freeAllNodes() {
-  for (Node* node : ownersOfMemory) node->~Node();
-  ownersOfMemory.clear();
+  releaseNodes(NodeMark{0, kBlockSize, 0});
   for (char* block : blocks) ::operator delete(block);
   blocks.clear();
-  blockUsed = kBlockSize;
 }
 
 // ---- Expr defaults ----

@@ -55,6 +55,16 @@ class Node : public SourcePos {
 // Frees every node made since the last call.
 void freeAllNodes();
 
+// A point in the node arena: the nodes made after it can be released
+// together while the older ones stay (the translation's temporary nodes).
+struct NodeMark {
+  size_t blocks;
+  size_t used;
+  size_t owners;
+};
+NodeMark markNodes();
+void releaseNodes(const NodeMark& mark);
+
 class Expr : public Node {
  public:
   Node* Optimize() override;
