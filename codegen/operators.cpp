@@ -1,6 +1,7 @@
 // Binary operators: the common operand frame, pointer arithmetic, the
 // additive, bitwise and shift sequences, comparisons and logical operators.
 #include <cstdio>
+#include <string>
 
 #include "codegen/codegen.h"
 #include "codegen/emit.h"
@@ -35,6 +36,15 @@ Operator underlyingOperator(Operator compound) {
 }
 
 }  // namespace
+
+// The text is put together in one string kept between calls: every sum
+// and difference writes its operands in its comment line.
+void putNodeText(Node* node) {
+  static std::string text;
+  text.clear();
+  node->print(text);
+  out.write(text.data(), text.size());
+}
 
 void BinOp::Translate() {
   if (op >= OP_MUL_ASSIGN && op <= OP_OR_ASSIGN) {
