@@ -69,6 +69,11 @@ Output& Output::operator<<(int value) {
 }
 
 Output& Output::operator<<(Hex2 hex) {
+  if (hex.value < 0x100) {  // a byte, nearly every time
+    char digits[2] = {"0123456789ABCDEF"[hex.value >> 4], "0123456789ABCDEF"[hex.value & 15]};
+    write(digits, 2);
+    return *this;
+  }
   char digits[16];
   char* end = digits + sizeof digits;
   char* start = end;

@@ -56,12 +56,17 @@ constexpr int classOf(int c) {
   return c;
 }
 
+constexpr char kOperatorCharacters[] = "!%&*+-<=>^|/()[].~,?:;{}";
+
 // classOf of every character the reader returns, indexed by its low byte
-// (the reader returns bytes as signed chars, so byte 0xFF is the end).
+// (the reader returns bytes as signed chars, so byte 0xFF is the end), and
+// whether it starts an operator or punctuation token.
 struct ClassTable {
   unsigned char of[256];
-  constexpr ClassTable() : of() {
+  bool startsOperator[256];
+  constexpr ClassTable() : of(), startsOperator() {
     for (int i = 0; i < 256; i++) of[i] = static_cast<unsigned char>(classOf(static_cast<signed char>(i)));
+    for (const char* c = kOperatorCharacters; *c; c++) startsOperator[static_cast<unsigned char>(*c)] = true;
   }
 };
 constexpr ClassTable kClass;
@@ -214,7 +219,7 @@ void skipBlockComment() {
 // break of its own (a line marker's single colon ends it).
 bool readOperator() {
   int c = Znak;
-  if (c <= 0 || !std::strchr("!%&*+-<=>^|/()[].~,?:;{}", c))
+  if (c <= 0 || !kClass.startsOperator[c])
     lexError(std::string("unsupported character ") + char(c));
   CtiVstup();
   switch (c) {
