@@ -17,5 +17,6 @@ char* CtiRadek();
 const char* textAfterToken();
 void resetLexer();
 
-// Test hook: lex the given text as if it were the file `name`.
+// Lex the given text as if it were the file `name` (read in place: the
+// text must outlive the run).
 void InitLexanText(const std::string& text, const char* name);

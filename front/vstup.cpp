@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 #include "front/lexan.h"
 
@@ -13,7 +14,8 @@ namespace {
 constexpr int kLineLimit = 512;  // bytes per read, terminator included
 constexpr size_t kSourceLimit = size_t(512) << 20;  // bytes of source read at most
 
-std::string source;              // the whole input
+std::string ownSource;           // the input read from a file
+std::string_view source;         // the whole input: ownSource or the caller's text
 size_t sourcePos = 0;            // next unread byte of source
 char* lineStart = Radek;         // where the current line's text begins
 
@@ -72,7 +74,9 @@ void applyMarker() {
 char Radek[kLineLimit + 1];
 char* Aktualni = Radek;
 void resetReader() {
-  source.clear();
+  ownSource.clear();
+  ownSource.shrink_to_fit();
+  source = {};
   sourcePos = 0;
   resetDiagnostics();
   Radek[0] = '\0';
@@ -86,6 +90,14 @@ void readSource(const char* name, std::string& text) {
   FILE* in = name ? std::fopen(name, "rb") : stdin;
   if (!in) ChybaPlain(("input file " + shownName(name) + " not fined ").c_str());
   text.clear();
+  // A file's size is known up front: reserving it spares copying the text
+  // through every doubling of the string.
+  long start = std::ftell(in);
+  if (start >= 0 && std::fseek(in, 0, SEEK_END) == 0) {
+    long end = std::ftell(in);
+    if (end > start && size_t(end - start) <= kSourceLimit) text.reserve(size_t(end - start));
+    std::fseek(in, start, SEEK_SET);
+  }
   char buffer[1 << 16];
   size_t got;
   bool tooLarge = false;
@@ -106,13 +118,14 @@ void readSource(const char* name, std::string& text) {
 
 void InitVstup(const char* name) {
   resetReader();
-  readSource(name, source);
+  readSource(name, ownSource);
+  source = ownSource;
   setFileName(name ? shownName(name).c_str() : "");
 }
 
 void InitVstupText(const std::string& text, const char* name) {
   resetReader();
-  source = text;
+  source = text;  // not copied: the caller keeps it until the run ends
   setFileName(name);
 }
 

@@ -34,7 +34,8 @@ char* CtiRadekVstupu();
 // line marker: from the first character after the marker).
 const char* currentLineText();
 
-// Takes the source from memory instead of a file (tests, fuzzing).
+// Takes the source from memory instead of a file (the driver, tests,
+// fuzzing).  The text is read in place, so it must outlive the run.
 void InitVstupText(const std::string& text, const char* name);
 
 [[noreturn]] void ChybaUnOp(LexSymbol op);
