@@ -45,7 +45,7 @@ void BinOp::assign() {
     if (STORE(1, e) >= 1 && valueUnused) out.puts("        LOAD    s2,s0\n");
     return;
   }
-  out.printf("        ; store standardly %02X byte(s)\n", unsigned(k));
+  out << "        ; store standardly " << Hex2{unsigned(k)} << " byte(s)\n";
   PUSH(k);
   target->Translate();
   POP(k);
@@ -99,7 +99,7 @@ void BinOp::call() {
       PUSH(typeSize(p->typ));
     }
   }
-  out.printf("        CALL    _%s\n", callee->name);
-  if (params) out.printf("        ADD     sF,%02X\n", unsigned(params->SizeCount()));
+  out << "        CALL    _" << callee->name << '\n';
+  if (params) out << "        ADD     sF," << Hex2{unsigned(params->SizeCount())} << '\n';
   typ = callee->typ;
 }

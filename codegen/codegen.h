@@ -35,8 +35,4 @@ void translateStatm(Statm* statm);
 int obsazeni_pameti();
 
 // Writes a node's text (as in the comment lines) to the output.
-inline void putNodeText(Node* node) {
-  std::string text;
-  node->print(text);
-  out.write(text.data(), text.size());
-}
+void putNodeText(Node* node);

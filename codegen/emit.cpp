@@ -1,7 +1,6 @@
 // Output stream, label counter and the register-level emit helpers of Node.
 #include "codegen/emit.h"
 
-#include <cstdarg>
 #include <cstring>
 
 #include "diag/diagnostics.h"
@@ -54,68 +53,35 @@ void Output::writeLarge(const char* text, size_t n) {
   }
 }
 
-// A small formatter for the conversions the code generator uses (%s %c %d
-// %u %X with an optional zero flag and width).  It writes straight into the
-// buffer: formatting through the C library dominated the run time.
-void Output::printf(const char* format, ...) {
-  va_list args;
-  va_start(args, format);
-  const char* run = format;
-  const char* p = format;
-  for (; *p; p++) {
-    if (*p != '%') continue;
-    write(run, size_t(p - run));
-    bool zeros = *++p == '0';
-    if (zeros) p++;
-    int width = 0;
-    while (*p >= '0' && *p <= '9') width = width * 10 + (*p++ - '0');
-    char digits[16];
-    char* end = digits + sizeof digits;
-    char* start = end;
-    bool negative = false;
-    switch (*p) {
-      case 's': {
-        const char* text = va_arg(args, const char*);
-        size_t n = std::strlen(text);
-        for (size_t i = n; i < size_t(width); i++) write(" ", 1);
-        write(text, n);
-        run = p + 1;
-        continue;
-      }
-      case 'c':
-        digits[0] = char(va_arg(args, int));
-        start = digits;
-        end = digits + 1;
-        break;
-      case 'd': {
-        int v = va_arg(args, int);
-        negative = v < 0;
-        unsigned u = negative ? 0u - unsigned(v) : unsigned(v);
-        do *--start = char('0' + u % 10); while (u /= 10);
-        break;
-      }
-      case 'u': {
-        unsigned u = va_arg(args, unsigned);
-        do *--start = char('0' + u % 10); while (u /= 10);
-        break;
-      }
-      default: {  // 'X'
-        unsigned u = va_arg(args, unsigned);
-        do *--start = "0123456789ABCDEF"[u & 15]; while (u >>= 4);
-        break;
-      }
-    }
-    int length = int(end - start) + negative;
-    if (!zeros)
-      for (int i = length; i < width; i++) write(" ", 1);
-    if (negative) write("-", 1);
-    if (zeros)
-      for (int i = length; i < width; i++) write("0", 1);
-    write(start, size_t(end - start));
-    run = p + 1;
+// Numbers are written from the last digit backwards into a small buffer.
+Output& Output::operator<<(unsigned value) {
+  char digits[16];
+  char* end = digits + sizeof digits;
+  char* start = end;
+  do *--start = char('0' + value % 10); while (value /= 10);
+  write(start, size_t(end - start));
+  return *this;
+}
+
+Output& Output::operator<<(int value) {
+  if (value < 0) *this << '-';
+  return *this << (value < 0 ? 0u - unsigned(value) : unsigned(value));
+}
+
+Output& Output::operator<<(Hex2 hex) {
+  if (hex.value < 0x100) {  // a byte, nearly every time
+    char digits[2] = {"0123456789ABCDEF"[hex.value >> 4], "0123456789ABCDEF"[hex.value & 15]};
+    write(digits, 2);
+    return *this;
   }
-  write(run, size_t(p - run));
-  va_end(args);
+  char digits[16];
+  char* end = digits + sizeof digits;
+  char* start = end;
+  unsigned value = hex.value;
+  do *--start = "0123456789ABCDEF"[value & 15]; while (value >>= 4);
+  if (end - start < 2) *--start = '0';
+  write(start, size_t(end - start));
+  return *this;
 }
 
 bool Output::flush() {
@@ -126,7 +92,7 @@ bool Output::flush() {
 
 int NewLabel() { return lbl++; }
 void resetLabels() { lbl = 0; }
-void putLabel(int label) { out.printf("label_%d:\n", label); }
+void putLabel(int label) { out << Label{label} << ":\n"; }
 
 // ---- register-level helpers of Node ----
 
@@ -149,8 +115,8 @@ int Node::STORE(int reg, int type) {
   int addressReg = 2 * (1 - reg);
   int n = typeSize(type);
   for (int i = 0; i < n; i++) {
-    if (i > 0) out.printf("        ADD     s%1X,1\n", unsigned(addressReg));
-    out.printf("        STORE   s%1X,(s%1X)\n", unsigned(2 * reg + i), unsigned(addressReg));
+    if (i > 0) out << "        ADD     " << Reg{unsigned(addressReg)} << ",1\n";
+    out << "        STORE   " << Reg{unsigned(2 * reg + i)} << ",(" << Reg{unsigned(addressReg)} << ")\n";
   }
   return n;
 }
@@ -160,17 +126,17 @@ int Node::STOREC(int reg, int type, int addr, int storage) {
   int n = typeSize(type);
   if (storage & TYP_STATIC) {
     for (int i = 0; i < n; i++)
-      out.printf("        STORE   s%1X,%02X\n", unsigned(2 * reg + i), unsigned(addr + i) & 0xFF);
+      out << "        STORE   " << Reg{unsigned(2 * reg + i)} << ',' << Hex2{unsigned(addr + i) & 0xFF} << '\n';
   } else if (storage & TYP_AUTO) {
     for (int i = 0; i < n; i++) {
       if (i == 0) {
         out.puts("        LOAD    sD,sE\n");
-        if (addr > 0) out.printf("        ADD     sD,%02X\n", unsigned(addr));
-        else if (addr < 0) out.printf("        SUB     sD,%02X\n", unsigned(-addr));
+        if (addr > 0) out << "        ADD     sD," << Hex2{unsigned(addr)} << '\n';
+        else if (addr < 0) out << "        SUB     sD," << Hex2{0u - unsigned(addr)} << '\n';
       } else {
         out.puts("        ADD     sD,01\n");
       }
-      out.printf("        STORE   s%1X,(sD)\n", unsigned(2 * reg + i));
+      out << "        STORE   " << Reg{unsigned(2 * reg + i)} << ",(sD)\n";
     }
   }
   return n;
@@ -181,16 +147,16 @@ int Node::CAST(int reg, int from, int to) {
   for (int i = f; i < t; i++) {
     unsigned r = unsigned(2 * reg + i);
     if (f == 0 || (from & TYP_UNSIGNED)) {
-      out.printf("        LOAD    s%1X,00\n", r);
+      out << "        LOAD    " << Reg{r} << ",00\n";
     } else if (i == f) {
       int label = NewLabel();
-      out.printf("        LOAD    s%1X,s%1X\n", r, r - 1);
-      out.printf("        AND     s%1X,80\n", r);
-      out.printf("        JUMP    Z,label_%d\n", label);
-      out.printf("        LOAD    s%1X,FF\n", r);
+      out << "        LOAD    " << Reg{r} << ',' << Reg{r - 1} << '\n';
+      out << "        AND     " << Reg{r} << ",80\n";
+      out << "        JUMP    Z," << Label{label} << '\n';
+      out << "        LOAD    " << Reg{r} << ",FF\n";
       putLabel(label);
     } else {
-      out.printf("        LOAD    s%1X,s%1X\n", r, unsigned(2 * reg + f));
+      out << "        LOAD    " << Reg{r} << ',' << Reg{unsigned(2 * reg + f)} << '\n';
     }
   }
   return to;

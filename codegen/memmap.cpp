@@ -1,4 +1,6 @@
 // The memory map listing at the top of the output.
+#include <cstdio>
+
 #include "codegen/codegen.h"
 #include "codegen/emit.h"
 #include "symbols/tabsym.h"
@@ -12,22 +14,25 @@ int obsazeni_pameti() {
     if (e->druh == Promenna && (e->typ & TYP_STATIC) && !(e->typ & (TYP_FUNCTION | TYP_PROTOTYPE)) &&
         e->adr < lowest)
       lowest = e->adr;
+    // The fixed-width columns go through the C library: the listing is a
+    // small part of the output.
+    char columns[64];
     if (!(e->typ & (TYP_FUNCTION | TYP_CONST))) {
-      if (e->init_on)
-        out.printf("        ; %3d  %3d  %04X  %s - initvalue=%d\n", e->adr, e->len, unsigned(e->typ),
-                   e->jmeno.c_str(), e->initvalue);
-      else
-        out.printf("        ; %3d  %3d  %04X  %s\n", e->adr, e->len, unsigned(e->typ), e->jmeno.c_str());
+      std::snprintf(columns, sizeof columns, "        ; %3d  %3d  %04X  ", e->adr, e->len, unsigned(e->typ));
+      out << columns << e->jmeno;
+      if (e->init_on) out << " - initvalue=" << e->initvalue;
+      out << '\n';
     }
     if ((e->typ & TYP_FUNCTION) && !(e->typ & TYP_PROTOTYPE)) {
-      out.printf("        ; ---  %3d  %04X  %s(", e->len, unsigned(e->typ), e->jmeno.c_str());
-      if (e->param) out.puts(e->param->text().c_str());
+      std::snprintf(columns, sizeof columns, "        ; ---  %3d  %04X  ", e->len, unsigned(e->typ));
+      out << columns << e->jmeno << '(';
+      if (e->param) out << e->param->text();
       out.puts(")\n");
     }
   }
   out.puts("        ;-----------------------------------------------\n\n");
   for (PrvekTab* e = TabSym; e; e = e->dalsi)
     if (!(e->typ & (TYP_FUNCTION | TYP_CONST)))
-      out.printf("        CONSTANT    _%s , %02X\n", e->jmeno.c_str(), unsigned(e->adr));
+      out << "        CONSTANT    _" << e->jmeno << " , " << Hex2{unsigned(e->adr)} << '\n';
   return lowest;
 }

@@ -14,7 +14,7 @@ bool isSigned(int typ) { return !(typ & TYP_UNSIGNED); }
 int withBase(int typ, int base) { return (typ & ~(TYP_BASE | TYP_UNSIGNED)) | base; }
 
 void callRoutine(const char* routine, bool& flag) {
-  out.printf("        CALL    %s\n", routine);
+  out << "        CALL    " << routine << '\n';
   flag = true;
 }
 
@@ -23,12 +23,12 @@ void callRoutine(const char* routine, bool& flag) {
 void absoluteValue(int n, bool pair1, bool toggles) {
   int label = NewLabel();
   if (n == 1) {
-    out.printf("        TEST    %s,80\n", pair1 ? "s2" : "s0");
-    out.printf("        JUMP    Z,label_%d\n", label);
+    out << "        TEST    " << (pair1 ? "s2" : "s0") << ",80\n";
+    out << "        JUMP    Z," << Label{label} << '\n';
     out.puts(pair1 ? "        XOR     s2,FF\n        ADD     s2,01\n" : "        XOR     s0,FF\n        ADD     s0,01\n");
   } else {
-    out.printf("        TEST    %s,80\n", pair1 ? "s3" : "s1");
-    out.printf("        JUMP    Z,label_%d\n", label);
+    out << "        TEST    " << (pair1 ? "s3" : "s1") << ",80\n";
+    out << "        JUMP    Z," << Label{label} << '\n';
     out.puts(pair1 ? "        XOR     s2,FF\n        XOR     s3,FF\n        ADD     s2,01\n        ADDCY    s3,00\n"
                    : "        XOR     s0,FF\n        XOR     s1,FF\n        ADD     s0,01\n        ADDCY    s1,00\n");
   }
@@ -41,7 +41,7 @@ void restoreSign(int n) {
   int label = NewLabel();
   out.puts(n == 1 ? "        AND     s2,7F\n" : "        AND     s3,7F\n");
   out.puts("        TEST    sD,01\n");
-  out.printf("        JUMP    Z,label_%d\n", label);
+  out << "        JUMP    Z," << Label{label} << '\n';
   out.puts(n == 1 ? "        XOR     s2,FF\n        ADD     s2,01\n"
                   : "        XOR     s2,FF\n        XOR     s3,FF\n        ADD     s2,01\n        ADDCY    s3,00\n");
   putLabel(label);

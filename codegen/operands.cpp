@@ -16,31 +16,31 @@ int Expr::GetAddr() {
 // Loads the variable into pair `reg` (1: s2/s3, 0: s0/s1).
 void Var::load(int reg) {
   unsigned lo = unsigned(2 * reg), hi = lo + 1;
-  out.printf("        ; variable %s\n", name);
+  out << "        ; variable " << name << '\n';
   if (typ & TYP_FUNCTION) Chyba("function is called without parameter", this);
   if (typ & TYP_ARRAY) {
     // The value of an array is its address; from here on it is a pointer.
     typ = (typ & ~TYP_ARRAY) | TYP_POINTER;
     if (typ & TYP_STATIC) {
-      out.printf("        LOAD    s%1X,%02X\n", lo, unsigned(adr) & 0xFF);
+      out << "        LOAD    " << Reg{lo} << ',' << Hex2{unsigned(adr) & 0xFF} << '\n';
     } else if (typ & TYP_AUTO) {
-      out.printf("        LOAD    s%1X,%02X\n", lo, unsigned(adr) & 0xFF);
-      out.printf("        ADD     s%1X,sE\n", lo);
+      out << "        LOAD    " << Reg{lo} << ',' << Hex2{unsigned(adr) & 0xFF} << '\n';
+      out << "        ADD     " << Reg{lo} << ",sE\n";
     }
     return;
   }
   int n = typeSize(typ);
   if (typ & TYP_STATIC) {
-    if (n >= 1) out.printf("        FETCH   s%1X,%02X\n", lo, unsigned(adr) & 0xFF);
-    if (n >= 2) out.printf("        FETCH   s%1X,%02X\n", hi, unsigned(adr + 1) & 0xFF);
+    if (n >= 1) out << "        FETCH   " << Reg{lo} << ',' << Hex2{unsigned(adr) & 0xFF} << '\n';
+    if (n >= 2) out << "        FETCH   " << Reg{hi} << ',' << Hex2{unsigned(adr + 1) & 0xFF} << '\n';
   } else if (typ & TYP_AUTO) {
     if (n >= 1) {
       out.puts("        LOAD    sD,sE\n");
-      if (adr > 0) out.printf("        ADD     sD,%02X\n", unsigned(adr));
-      else if (adr < 0) out.printf("        SUB     sD,%02X\n", 0u - unsigned(adr));
-      out.printf("        FETCH   s%1X,(sD)\n", lo);
+      if (adr > 0) out << "        ADD     sD," << Hex2{unsigned(adr)} << '\n';
+      else if (adr < 0) out << "        SUB     sD," << Hex2{0u - unsigned(adr)} << '\n';
+      out << "        FETCH   " << Reg{lo} << ",(sD)\n";
     }
-    if (n >= 2) out.printf("        ADD     sD,01\n        FETCH   s%1X,(sD)\n", hi);
+    if (n >= 2) out << "        ADD     sD,01\n        FETCH   " << Reg{hi} << ",(sD)\n";
   }
 }
 
@@ -54,11 +54,11 @@ int Var::GetAddr() {
 
 // Loads the number, high byte first for a two-byte type.
 static void loadNumber(const Numb* n, unsigned lo) {
-  out.printf("        ; constant %d\n", n->value);
+  out << "        ; constant " << n->value << '\n';
   int base = n->typ & TYP_BASE;
   unsigned v = unsigned(n->value);
-  if (base == TYP_SHORT || base == TYP_INT) out.printf("        LOAD    s%1X,%02X\n", lo + 1, (v >> 8) & 0xFF);
-  out.printf("        LOAD    s%1X,%02X\n", lo, v & 0xFF);
+  if (base == TYP_SHORT || base == TYP_INT) out << "        LOAD    " << Reg{lo + 1} << ',' << Hex2{(v >> 8) & 0xFF} << '\n';
+  out << "        LOAD    " << Reg{lo} << ',' << Hex2{v & 0xFF} << '\n';
 }
 
 void Numb::Translate() { loadNumber(this, 2); }
@@ -119,9 +119,9 @@ void Ref::Translate() {
   TranslateTarget();
   Var* v = static_cast<Var*>(expr);
   if (v->typ & TYP_STATIC) {
-    out.printf("        LOAD    s2,%02X\n", unsigned(adr) & 0xFF);
+    out << "        LOAD    s2," << Hex2{unsigned(adr) & 0xFF} << '\n';
   } else if (v->typ & TYP_AUTO) {
-    out.printf("        LOAD    s2,%02X\n", unsigned(adr) & 0xFF);
+    out << "        LOAD    s2," << Hex2{unsigned(adr) & 0xFF} << '\n';
     out.puts("        ADD     s2,sE\n");
   }
   typ = (typ & ~TYP_ARRAY) | TYP_POINTER;

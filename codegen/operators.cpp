@@ -1,6 +1,7 @@
 // Binary operators: the common operand frame, pointer arithmetic, the
 // additive, bitwise and shift sequences, comparisons and logical operators.
 #include <cstdio>
+#include <string>
 
 #include "codegen/codegen.h"
 #include "codegen/emit.h"
@@ -35,6 +36,15 @@ Operator underlyingOperator(Operator compound) {
 }
 
 }  // namespace
+
+// The text is put together in one string kept between calls: every sum
+// and difference writes its operands in its comment line.
+void putNodeText(Node* node) {
+  static std::string text;
+  text.clear();
+  node->print(text);
+  out.write(text.data(), text.size());
+}
 
 void BinOp::Translate() {
   if (op >= OP_MUL_ASSIGN && op <= OP_OR_ASSIGN) {
@@ -172,12 +182,12 @@ void BinOp::shift(const Operands& o) {
   unsigned low = o.stacked ? 0 : 2, high = low + 1;
   for (int i = 0; i < steps; i++) {
     if (op == OP_SHL) {
-      out.printf("        SL0     s%1X\n", low);
-      if (m >= 2) out.printf("        SLA     s%1X\n", high);
+      out << "        SL0     " << Reg{low} << '\n';
+      if (m >= 2) out << "        SLA     " << Reg{high} << '\n';
     } else if (m >= 2) {
-      out.printf("        SR0     s%1X\n        SRA     s%1X\n", high, low);
+      out << "        SR0     " << Reg{high} << "\n        SRA     " << Reg{low} << '\n';
     } else {
-      out.printf("        SR0     s%1X\n", low);
+      out << "        SR0     " << Reg{low} << '\n';
     }
   }
   if (o.stacked) byteOps(m, "        LOAD    s2,s0\n", "        LOAD    s3,s1\n");
@@ -209,10 +219,10 @@ void BinOp::equality(const Operands& o) {
   int highDiffers = -1;
   if (o.n >= 2) {
     highDiffers = NewLabel();
-    out.printf("        JUMP    NZ,label_%d\n", highDiffers);
+    out << "        JUMP    NZ," << Label{highDiffers} << '\n';
     out.puts("        XOR     s3,s1\n");
   }
-  out.printf("        JUMP    Z,label_%d\n", equal);
+  out << "        JUMP    Z," << Label{equal} << '\n';
   if (o.n >= 2) putLabel(highDiffers);
   out.puts("        LOAD    s2,01\n");
   putLabel(equal);
@@ -227,14 +237,14 @@ void BinOp::logical(const Operands& o) {
     out.puts("        ; logical or\n");
     if (o.n >= 1) out.puts("        OR      s2,s0\n");
     if (o.n >= 2) out.puts("        OR      s3,s2\n        OR      s3,s1\n");
-    out.printf("        JUMP    Z,label_%d\n", done);
+    out << "        JUMP    Z," << Label{done} << '\n';
   } else {
     out.puts("        ; logical and\n");
     byteOps(o.n, "        OR      s2,s2\n", "        OR      s2,s3\n");
-    out.printf("        JUMP    Z,label_%d\n", done);
+    out << "        JUMP    Z," << Label{done} << '\n';
     out.puts("        LOAD    s2,00\n");
     byteOps(o.n, "        OR      s0,s0\n", "        OR      s0,s1\n");
-    out.printf("        JUMP    Z,label_%d\n", done);
+    out << "        JUMP    Z," << Label{done} << '\n';
   }
   out.puts("        LOAD    s2,01\n");
   putLabel(done);

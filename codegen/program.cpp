@@ -54,7 +54,7 @@ void Prog::Translate() {
   // The data stack starts below every static, block statics included.
   if (lowestStaticAddress() < stackStart) stackStart = lowestStaticAddress();
   out.puts("\n\n");
-  out.printf("        LOAD    sF,%02X\n", unsigned(stackStart));
+  out << "        LOAD    sF," << Hex2{unsigned(stackStart)} << '\n';
   out.puts("        CALL    _main\n");
   out.puts("main_end:\n");
   out.puts("        JUMP    main_end\n\n");
@@ -63,7 +63,7 @@ void Prog::Translate() {
   if (functs) functs->Translate();
   VlozMakra();
   if (handler != Handler::None) {
-    out.printf("        ADDRESS %03X\n", 1023u);
+    out.puts("        ADDRESS 3FF\n");
     out.puts(handler == Handler::Defined ? "        JUMP    irq1\n\n" : "        JUMP    _my_irq\n\n");
   }
   out.puts("        ;========================================================\n");
@@ -72,15 +72,18 @@ void Prog::Translate() {
 }
 
 // Translates this item and every following one (a loop: units can hold
-// thousands of functions).
+// thousands of functions).  The nodes a translation makes (copies of
+// compound assignment targets, store targets) are needed only while its
+// item is translated, so they are released after each item.
 void FunctList::Translate() {
   for (FunctList* f = this; f; f = as<FunctList>(f->next)) {
     if (!f->body) continue;
+    NodeMark temporaries = markNodes();
     if (f->name[0]) {
       ActReturnLoop = NewLabel();
       out.puts("        ;================================================\n");
-      out.printf("        ; Function %s:\n", f->name);
-      out.printf("_%s:\n", f->name);
+      out << "        ; Function " << f->name << ":\n";
+      out << '_' << f->name << ":\n";
       out.puts("        SUB     sF,01\n        STORE   sE,(sF)\n        LOAD    sE,sF\n");
       f->body->Translate();
       putLabel(ActReturnLoop);
@@ -91,6 +94,7 @@ void FunctList::Translate() {
       f->body->Translate();
       out.puts("\n\n");
     }
+    releaseNodes(temporaries);
   }
 }
 

@@ -29,7 +29,7 @@ void conditionTest(Expr* cond, const char* condition, int label) {
   int n = typeSize(cond->typ);
   if (n == 0) return;
   out.puts(n == 1 ? "        OR      s2,s2\n" : "        OR      s2,s3\n");
-  out.printf("        JUMP    %s,label_%d\n", condition, label);
+  out << "        JUMP    " << condition << ',' << Label{label} << '\n';
 }
 
 bool alwaysTrue(Expr* cond) {
@@ -38,8 +38,8 @@ bool alwaysTrue(Expr* cond) {
 }
 
 void stackAdjust(int stack) {
-  if (stack > 0) out.printf("        ADD     sF,%02X ;stack_sync\n", unsigned(stack));
-  else if (stack < 0) out.printf("        SUB     sF,%02X ;stack_sync\n", 0u - unsigned(stack));
+  if (stack > 0) out << "        ADD     sF," << Hex2{unsigned(stack)} << " ;stack_sync\n";
+  else if (stack < 0) out << "        SUB     sF," << Hex2{0u - unsigned(stack)} << " ;stack_sync\n";
 }
 
 // Translates an expression whose value nobody reads.
@@ -65,7 +65,7 @@ void markSourceLine(Statm* statm) {
   if (at.line <= 0 || (at.line == markedLine && at.file == markedFile)) return;
   markedFile = at.file;
   markedLine = at.line;
-  out.printf(";@ %s:%d\n", at.file, at.line);
+  out << ";@ " << at.file << ':' << at.line << '\n';
 }
 
 void translateStatm(Statm* statm) {
@@ -101,7 +101,7 @@ void If::Translate() {
   int exitLabel = NewLabel();
   if (cond) conditionTest(cond, "Z", elseLabel);
   translateStatm(thenStatm);
-  out.printf("        JUMP    label_%d\n", exitLabel);
+  out << "        JUMP    " << Label{exitLabel} << '\n';
   putLabel(elseLabel);
   translateStatm(elseStatm);
   putLabel(exitLabel);
@@ -114,7 +114,7 @@ void While::Translate() {
   putLabel(ActStartLoop);
   if (cond && !alwaysTrue(cond)) conditionTest(cond, "Z", ActEndLoop);
   translateStatm(body);
-  out.printf("        JUMP    label_%d\n", ActStartLoop);
+  out << "        JUMP    " << Label{ActStartLoop} << '\n';
   putLabel(ActEndLoop);
 }
 
@@ -127,7 +127,7 @@ void For::Translate() {
   if (cond && !alwaysTrue(cond)) conditionTest(cond, "Z", ActEndLoop);
   translateStatm(body);
   if (step) translateDropped(step);
-  out.printf("        JUMP    label_%d\n", ActStartLoop);
+  out << "        JUMP    " << Label{ActStartLoop} << '\n';
   putLabel(ActEndLoop);
 }
 
@@ -139,7 +139,7 @@ void DoWhile::Translate() {
   putLabel(top);
   translateStatm(body);
   putLabel(ActStartLoop);
-  if (alwaysTrue(cond)) out.printf("        JUMP    label_%d\n", top);
+  if (alwaysTrue(cond)) out << "        JUMP    " << Label{top} << '\n';
   else if (cond) conditionTest(cond, "NZ", top);
   putLabel(ActEndLoop);
 }
@@ -158,19 +158,18 @@ void Switch::Translate() {
   int base = NewLabel();
   for (Case* c = cases; c; c = c->next) {
     if (!c->value) {
-      out.printf("        JUMP    label_%d ;default\n", base);
+      out << "        JUMP    " << Label{base} << " ;default\n";
       continue;
     }
     c->value->TranslateSimple();
     CAST(0, c->value->typ, t);
     if (n >= 1) out.puts("        SUB     s0,s2\n");
     if (n >= 2) out.puts("        SUBCY    s1,s3\n        OR      s0,s1\n");
-    if (n >= 1)
-      out.printf("        JUMP    Z,label_%d_%u ;case %02X\n", base, unsigned(c->value->value),
-                 unsigned(c->value->value));
+    unsigned value = unsigned(c->value->value);
+    if (n >= 1) out << "        JUMP    Z," << Label{base} << '_' << value << " ;case " << Hex2{value} << '\n';
   }
   for (Case* c = cases; c; c = c->next) {
-    if (c->value) out.printf("label_%d_%u:\n", base, unsigned(c->value->value));
+    if (c->value) out << Label{base} << '_' << unsigned(c->value->value) << ":\n";
     else putLabel(base);
     translateStatm(c->body);
   }
@@ -179,15 +178,15 @@ void Switch::Translate() {
 
 void Break::Translate() {
   stackAdjust(stack);
-  out.printf("        JUMP    label_%d ;break\n", ActEndLoop);
+  out << "        JUMP    " << Label{ActEndLoop} << " ;break\n";
 }
 
 void Continue::Translate() {
   stackAdjust(stack);
-  out.printf("        JUMP    label_%d ;continue\n", ActStartLoop);
+  out << "        JUMP    " << Label{ActStartLoop} << " ;continue\n";
 }
 
 void Return::Translate() {
   if (expr) expr->Translate();
-  out.printf("        JUMP    label_%d ;return\n", ActReturnLoop);
+  out << "        JUMP    " << Label{ActReturnLoop} << " ;return\n";
 }

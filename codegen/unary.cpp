@@ -69,7 +69,7 @@ void LogNeg::Translate() {
   if (n >= 2) out.puts("        OR      s2,s3\n");
   if (n >= 1) {
     int label = NewLabel();
-    out.printf("        JUMP    Z,label_%d\n", label);
+    out << "        JUMP    Z," << Label{label} << '\n';
     out.puts("        LOAD    s2,01\n");
     putLabel(label);
     out.puts("        XOR     s2,01\n");

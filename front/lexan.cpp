@@ -3,7 +3,7 @@
 
 #include <cstring>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 #include "front/vstup.h"
 
@@ -48,12 +48,34 @@ const Keyword TabKS[] = {
     {"void", VOID}, {"volatile", VOLATILE}, {"while", WHILE}, {"_Bool", KW_BOOL},
     {"_Complex", KW_COMPLEX}, {"_Imaginary", KW_IMAGINARY}, {nullptr, NIC}};
 
-int classOf(int c) {
+constexpr int classOf(int c) {
   if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_') return 'p';
   if (c >= '0' && c <= '9') return 'c';
   if (c == -1) return 'e';
   if (c <= 32) return 'm';  // blanks, control characters and bytes 0x80..0xFE
   return c;
+}
+
+constexpr char kOperatorCharacters[] = "!%&*+-<=>^|/()[].~,?:;{}";
+
+// classOf of every character the reader returns, indexed by its low byte
+// (the reader returns bytes as signed chars, so byte 0xFF is the end), and
+// whether it starts an operator or punctuation token.
+struct ClassTable {
+  unsigned char of[256];
+  bool startsOperator[256];
+  constexpr ClassTable() : of(), startsOperator() {
+    for (int i = 0; i < 256; i++) of[i] = static_cast<unsigned char>(classOf(static_cast<signed char>(i)));
+    for (const char* c = kOperatorCharacters; *c; c++) startsOperator[static_cast<unsigned char>(*c)] = true;
+  }
+};
+constexpr ClassTable kClass;
+
+// Reads the next character and its class.  Inline: it runs once per
+// character of the source.
+inline void CtiVstup() {
+  Znak = CtiZnak();
+  characterClass = kClass.of[Znak & 0xFF];
 }
 
 bool isHexLetter(int c) { return (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
@@ -197,7 +219,7 @@ void skipBlockComment() {
 // break of its own (a line marker's single colon ends it).
 bool readOperator() {
   int c = Znak;
-  if (c <= 0 || !std::strchr("!%&*+-<=>^|/()[].~,?:;{}", c))
+  if (c <= 0 || !kClass.startsOperator[c])
     lexError(std::string("unsupported character ") + char(c));
   CtiVstup();
   switch (c) {
@@ -249,11 +271,6 @@ bool readOperator() {
 
 }  // namespace
 
-void CtiVstup() {
-  Znak = CtiZnak();
-  characterClass = classOf(Znak);
-}
-
 void resetLexer() {
   Symb = NIC;
   Cislo = 0;
@@ -275,15 +292,32 @@ void InitLexanText(const std::string& text, const char* name) {
 }
 
 // Looks the text up in TabKS through an index built on first use: every
-// identifier of the source passes here.
+// identifier of the source passes here.  The index is an open-addressed
+// table hashed on the length and the first and last characters, which
+// sends each keyword to a slot of its own, so most lookups compare once.
 LexSymbol KlicoveSlovo(const char* text) {
-  static const std::unordered_map<std::string_view, LexSymbol> index = [] {
-    std::unordered_map<std::string_view, LexSymbol> map;
-    for (const Keyword* k = TabKS; k->text; k++) map.emplace(k->text, k->symbol);
-    return map;
+  constexpr size_t kSlots = 128;
+  struct Slot {
+    std::string_view text;
+    LexSymbol symbol;
+  };
+  auto slotOf = [](std::string_view word) {
+    return (word.size() + 10 * size_t(word.front()) + 3 * size_t(word.back())) % kSlots;
+  };
+  static const std::vector<Slot> index = [&] {
+    std::vector<Slot> table(kSlots, Slot{{}, IDENT});
+    for (const Keyword* k = TabKS; k->text; k++) {
+      size_t i = slotOf(k->text);
+      while (!table[i].text.empty()) i = (i + 1) % kSlots;
+      table[i] = {k->text, k->symbol};
+    }
+    return table;
   }();
-  auto it = index.find(text);
-  return it == index.end() ? IDENT : it->second;
+  std::string_view word(text);
+  if (word.empty()) return IDENT;
+  for (size_t i = slotOf(word); !index[i].text.empty(); i = (i + 1) % kSlots)
+    if (index[i].text == word) return index[i].symbol;
+  return IDENT;
 }
 
 void CtiSymb() {

@@ -10,7 +10,6 @@ extern int Cislo;       // value of the current number token
 extern char Ident[32];  // text of the current identifier or keyword
 
 void InitLexan(const char* name);
-void CtiVstup();
 void CtiSymb();
 LexSymbol KlicoveSlovo(const char* text);
 char* CtiRadek();
@@ -18,5 +17,6 @@ char* CtiRadek();
 const char* textAfterToken();
 void resetLexer();
 
-// Test hook: lex the given text as if it were the file `name`.
+// Lex the given text as if it were the file `name` (read in place: the
+// text must outlive the run).
 void InitLexanText(const std::string& text, const char* name);

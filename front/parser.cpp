@@ -52,10 +52,16 @@ void Srovnani_IDENT(char* name) {
   CtiSymb();
 }
 
-// Builds the right-nested list first -> rest of the items; null when empty.
-Statm* rightNested(const std::vector<Statm*>& items) {
+// The items of the lists being read, innermost list on top: one stack for
+// all nested lists instead of a vector per block.
+std::vector<Statm*> pendingItems;
+
+// Builds the right-nested list first -> rest of the items pushed since
+// `start` and takes them off the stack; null when there are none.
+Statm* rightNested(size_t start) {
   Statm* list = nullptr;
-  for (size_t i = items.size(); i-- > 0;) list = new StatmList(items[i], list);
+  for (size_t i = pendingItems.size(); i-- > start;) list = new StatmList(pendingItems[i], list);
+  pendingItems.resize(start);
   return list;
 }
 
@@ -451,7 +457,7 @@ namespace {
 // Declarations at the start of a block item; null when none produced code.
 // block-declarations: { ";" | type-words declarator }
 Statm* Dekl() {
-  std::vector<Statm*> items;
+  size_t start = pendingItems.size();
   for (;;) {
     if (Symb == SEMICOLON) {
       CtiSymb();
@@ -461,9 +467,9 @@ Statm* Dekl() {
     int t = DeklTyp(getDefaultTyp());
     if (!(t & TYP_GIVEN)) break;
     Name name;
-    if (Statm* d = DeklVar(t, name, true)) items.push_back(d);
+    if (Statm* d = DeklVar(t, name, true)) pendingItems.push_back(d);
   }
-  return rightNested(items);
+  return rightNested(start);
 }
 
 // block-item: block-declarations | statement
@@ -474,9 +480,9 @@ Statm* BlockItem() {
 
 // block-items: { block-item }, up to the first token that starts neither
 Statm* BlockItemList() {
-  std::vector<Statm*> items;
-  while (Statm* item = BlockItem()) items.push_back(item);
-  return rightNested(items);
+  size_t start = pendingItems.size();
+  while (Statm* item = BlockItem()) pendingItems.push_back(item);
+  return rightNested(start);
 }
 
 // compound: "{" block-items "}"
@@ -717,6 +723,7 @@ Prog* Program() {
 }
 
 void resetParser() {
+  pendingItems.clear();  // what a run ended by a diagnostic left
   ActStartStack = ActEndStack = 0;
   loopDepth = breakDepth = 0;
   insideFunction = false;

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 #include "front/lexan.h"
 
@@ -13,7 +14,8 @@ namespace {
 constexpr int kLineLimit = 512;  // bytes per read, terminator included
 constexpr size_t kSourceLimit = size_t(512) << 20;  // bytes of source read at most
 
-std::string source;              // the whole input
+std::string ownSource;           // the input read from a file
+std::string_view source;         // the whole input: ownSource or the caller's text
 size_t sourcePos = 0;            // next unread byte of source
 char* lineStart = Radek;         // where the current line's text begins
 
@@ -32,13 +34,12 @@ std::string shownName(const char* name) {
 // byte ends the line's text there.  Returns false at the end of the input.
 bool readLine() {
   if (sourcePos >= source.size()) return false;
-  size_t n = 0;
-  while (n < kLineLimit - 1 && sourcePos < source.size()) {
-    char c = source[sourcePos++];
-    Radek[n++] = c;
-    if (c == '\n') break;
-  }
+  const char* from = source.data() + sourcePos;
+  size_t n = std::min(source.size() - sourcePos, size_t(kLineLimit - 1));
+  if (const void* newline = std::memchr(from, '\n', n)) n = size_t(static_cast<const char*>(newline) - from) + 1;
+  std::memcpy(Radek, from, n);
   Radek[n] = '\0';
+  sourcePos += n;
   return true;
 }
 
@@ -56,7 +57,7 @@ int markerNumber(const char* s) {
 // A line "@name:number:text" sets the file name and line number and delivers
 // only the text.  With a single colon the line ends at that colon.
 void applyMarker() {
-  if (std::strlen(Radek) < 4 || Radek[0] != '@') return;
+  if (Radek[0] != '@' || std::strlen(Radek) < 4) return;
   char* first = std::strchr(Radek + 1, ':');
   if (!first) return;
   *first = '\0';
@@ -73,7 +74,9 @@ void applyMarker() {
 char Radek[kLineLimit + 1];
 char* Aktualni = Radek;
 void resetReader() {
-  source.clear();
+  ownSource.clear();
+  ownSource.shrink_to_fit();
+  source = {};
   sourcePos = 0;
   resetDiagnostics();
   Radek[0] = '\0';
@@ -87,6 +90,14 @@ void readSource(const char* name, std::string& text) {
   FILE* in = name ? std::fopen(name, "rb") : stdin;
   if (!in) ChybaPlain(("input file " + shownName(name) + " not fined ").c_str());
   text.clear();
+  // A file's size is known up front: reserving it spares copying the text
+  // through every doubling of the string.
+  long start = std::ftell(in);
+  if (start >= 0 && std::fseek(in, 0, SEEK_END) == 0) {
+    long end = std::ftell(in);
+    if (end > start && size_t(end - start) <= kSourceLimit) text.reserve(size_t(end - start));
+    std::fseek(in, start, SEEK_SET);
+  }
   char buffer[1 << 16];
   size_t got;
   bool tooLarge = false;
@@ -107,18 +118,18 @@ void readSource(const char* name, std::string& text) {
 
 void InitVstup(const char* name) {
   resetReader();
-  readSource(name, source);
+  readSource(name, ownSource);
+  source = ownSource;
   setFileName(name ? shownName(name).c_str() : "");
 }
 
 void InitVstupText(const std::string& text, const char* name) {
   resetReader();
-  source = text;
+  source = text;  // not copied: the caller keeps it until the run ends
   setFileName(name);
 }
 
-int CtiZnak() {
-  if (*Aktualni) return static_cast<signed char>(*Aktualni++);
+int readFromNextLine() {
   if (!readLine()) return -1;
   Aktualni = Radek;
   // A marker may have set the largest int: wrap around instead of overflowing.

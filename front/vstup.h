@@ -21,13 +21,21 @@ void InitVstup(const char* name);
 void readSource(const char* name, std::string& text);
 void resetReader();
 
-int CtiZnak();
+// The next character of the source, -1 at the end.  Inline: the lexer asks
+// once per character, and all but the last character of a line come
+// straight from the line buffer.
+int readFromNextLine();
+inline int CtiZnak() {
+  if (*Aktualni) return static_cast<signed char>(*Aktualni++);
+  return readFromNextLine();
+}
 char* CtiRadekVstupu();
 // The text of the line the reader is in, from its first character (after a
 // line marker: from the first character after the marker).
 const char* currentLineText();
 
-// Takes the source from memory instead of a file (tests, fuzzing).
+// Takes the source from memory instead of a file (the driver, tests,
+// fuzzing).  The text is read in place, so it must outlive the run.
 void InitVstupText(const std::string& text, const char* name);
 
 [[noreturn]] void ChybaUnOp(LexSymbol op);

@@ -1,15 +1,16 @@
 // Type words, type lists, storage allocation and the scoped symbol table.
 //
 // The table is the list TabSym, newest entry first, with scope bookmarks in
-// it.  Lookups by name go through an index from each name to its entries,
-// newest last, so that declaring or finding a name costs the same however
-// many names the program has.
+// it.  Lookups by name go through an index from each name to its newest
+// entry, which links to the entries it hides, so that declaring or finding
+// a name costs the same however many names the program has.
 #include "symbols/tabsym.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
-#include <unordered_map>
 #include <vector>
 
 #include "diag/diagnostics.h"
@@ -33,23 +34,82 @@ int defaultTyp = 0x0104;
 int scopeDepth = 0;
 int lowestStatic = 64;
 
-std::unordered_map<std::string, std::vector<PrvekTab*>> byName;
 std::vector<std::unique_ptr<TypeList>> typeLists;
+
+// The name index: open addressing over every name the run has declared.
+// Each name is stored once, in blocks kept until freeSymbols(), so entries
+// and the tree's Var nodes share that copy instead of holding their own.
+struct NameSlot {
+  const char* text = nullptr;  // null: a free slot
+  size_t hash = 0;
+  PrvekTab* newest = nullptr;  // null when no entry of the name is in scope
+};
+std::vector<NameSlot> slots;
+size_t namesUsed = 0;
+std::vector<std::unique_ptr<char[]>> nameBlocks;
+constexpr size_t kNameBlockSize = 1 << 16;
+
+size_t hashOf(const char* text) {
+  size_t h = 14695981039346656037u;  // FNV-1a
+  for (; *text; text++) h = (h ^ static_cast<unsigned char>(*text)) * 1099511628211u;
+  return h;
+}
+
+// The slot of the name, or the free slot where it belongs.
+NameSlot& slotOf(const char* text, size_t hash) {
+  size_t mask = slots.size() - 1;
+  for (size_t i = hash & mask;; i = (i + 1) & mask) {
+    NameSlot& slot = slots[i];
+    if (!slot.text || (slot.hash == hash && std::strcmp(slot.text, text) == 0)) return slot;
+  }
+}
+
+char* nameNext = nullptr;
+size_t nameBlockLeft = 0;
+
+const char* storeName(const char* text) {
+  size_t size = std::strlen(text) + 1;
+  if (size > nameBlockLeft) {
+    nameBlockLeft = std::max(size, kNameBlockSize);
+    nameBlocks.emplace_back(new char[nameBlockLeft]);
+    nameNext = nameBlocks.back().get();
+  }
+  char* copy = nameNext;
+  std::memcpy(copy, text, size);
+  nameNext += size;
+  nameBlockLeft -= size;
+  return copy;
+}
+
+void growIndex() {
+  std::vector<NameSlot> old = std::move(slots);
+  slots.assign(std::max<size_t>(64, 2 * old.size()), NameSlot{});
+  for (const NameSlot& slot : old)
+    if (slot.text) slotOf(slot.text, slot.hash) = slot;
+}
+
+// The slot of the name, made on its first declaration; the index keeps at
+// least half of its slots free.
+NameSlot& declareName(const char* text) {
+  if (2 * (namesUsed + 1) > slots.size()) growIndex();
+  size_t hash = hashOf(text);
+  NameSlot& slot = slotOf(text, hash);
+  if (!slot.text) {
+    slot.text = storeName(text);
+    slot.hash = hash;
+    namesUsed++;
+  }
+  return slot;
+}
 
 [[noreturn]] void ChybaJmeno(const char* jmeno, const char* zprava) {
   std::string text = std::string("identificator \"") + jmeno + "\" " + zprava;
   Chyba(text.c_str());
 }
 
-void push(PrvekTab* entry) {
-  TabSym = entry;
-  if (!entry->zalozka) byName[entry->jmeno].push_back(entry);
-}
-
 PrvekTab* lookup(const char* jmeno) {
-  auto it = byName.find(jmeno);
-  if (it == byName.end() || it->second.empty()) return nullptr;
-  return it->second.back();
+  if (slots.empty()) return nullptr;
+  return slotOf(jmeno, hashOf(jmeno)).newest;
 }
 
 PrvekTab* mustFind(const char* jmeno) {
@@ -61,11 +121,7 @@ PrvekTab* mustFind(const char* jmeno) {
 void unlinkHead() {
   PrvekTab* head = TabSym;
   TabSym = head->dalsi;
-  if (!head->zalozka) {
-    auto it = byName.find(head->jmeno);
-    it->second.pop_back();
-    if (it->second.empty()) byName.erase(it);
-  }
+  if (!head->zalozka) slotOf(head->jmeno, hashOf(head->jmeno)).newest = head->shadowed;
   delete head;
 }
 
@@ -102,7 +158,11 @@ void allocate(PrvekTab* entry, int count) {
 }
 
 void pushEntry(const char* jmeno, DruhId druh, int typ, int adr, int count, TypeList* param) {
-  push(new PrvekTab(jmeno, druh, typ, adr, TabSym, count, param));
+  NameSlot& slot = declareName(jmeno);
+  PrvekTab* entry = new PrvekTab(slot.text, druh, typ, adr, TabSym, count, param);
+  entry->shadowed = slot.newest;
+  slot.newest = entry;
+  TabSym = entry;
 }
 
 }  // namespace
@@ -158,8 +218,11 @@ void freeSymbols() {
     delete TabSym;
     TabSym = next;
   }
-  byName.clear();
   typeLists.clear();
+  slots.clear();
+  namesUsed = 0;
+  nameBlocks.clear();
+  nameBlockLeft = 0;
 }
 
 void InitMem(int size) {
@@ -196,7 +259,7 @@ int lowestStaticAddress() { return lowestStatic; }
 void pridejZalozku() {
   PrvekTab* mark = new PrvekTab("", Zalozka, defaultTyp, volna_adr_stack, TabSym, 1, nullptr);
   mark->zalozka = true;
-  push(mark);
+  TabSym = mark;
   scopeDepth++;
   defaultTyp = 0x0404;
 }

@@ -27,7 +27,7 @@ class PrvekTab {
   PrvekTab(const char* jmeno, DruhId druh, int typ, int adr, PrvekTab* dalsi, int count,
            TypeList* param);
 
-  std::string jmeno;
+  const char* jmeno;  // the table's own copy of the name, kept until freeSymbols()
   DruhId druh;
   int typ;
   int len = 0;
@@ -37,6 +37,7 @@ class PrvekTab {
   bool zalozka = false;
   TypeList* param;
   PrvekTab* dalsi;
+  PrvekTab* shadowed = nullptr;  // the entry of the same name this one hides
   int depth = 0;  // number of scopes open when the entry was made
 };
 

@@ -13,9 +13,11 @@ namespace {
 // every other node lives entirely in the blocks below.
 std::vector<Node*> ownersOfMemory;
 
-// Node storage: large blocks handed out front to back, all released at once.
+// Node storage: large blocks handed out front to back.  Blocks given back
+// by releaseNodes() are kept and filled again; freeAllNodes() returns them.
 constexpr size_t kBlockSize = 1 << 20;
 std::vector<char*> blocks;
+size_t blocksInUse = 0;  // blocks[blocksInUse - 1] is being filled, later ones are spare
 size_t blockUsed = kBlockSize;
 
 void copyName(char (&to)[32], const char* from) {
@@ -36,23 +38,36 @@ void Node::copyInfo(const Node* from) {
   column = from->column;
 }
 
+// Nodes hold nothing but pointers and integers, so pointer alignment is
+// enough; it keeps the larger nodes from rounding up to 16 bytes.
 void* Node::operator new(size_t size) {
-  size = (size + alignof(std::max_align_t) - 1) & ~(alignof(std::max_align_t) - 1);
+  static_assert(alignof(Node) == alignof(void*), "nodes hold only pointers and integers");
+  size = (size + alignof(void*) - 1) & ~(alignof(void*) - 1);
   if (blockUsed + size > kBlockSize) {
-    blocks.push_back(static_cast<char*>(::operator new(kBlockSize)));
+    if (blocksInUse == blocks.size()) blocks.push_back(static_cast<char*>(::operator new(kBlockSize)));
+    blocksInUse++;
     blockUsed = 0;
   }
-  void* memory = blocks.back() + blockUsed;
+  void* memory = blocks[blocksInUse - 1] + blockUsed;
   blockUsed += size;
   return memory;
 }
 
+NodeMark markNodes() { return NodeMark{blocksInUse, blockUsed, ownersOfMemory.size()}; }
+
+void releaseNodes(const NodeMark& mark) {
+  while (ownersOfMemory.size() > mark.owners) {
+    ownersOfMemory.back()->~Node();
+    ownersOfMemory.pop_back();
+  }
+  blocksInUse = mark.blocks;
+  blockUsed = mark.used;
+}
+
 void freeAllNodes() {
-  for (Node* node : ownersOfMemory) node->~Node();
-  ownersOfMemory.clear();
+  releaseNodes(NodeMark{0, kBlockSize, 0});
   for (char* block : blocks) ::operator delete(block);
   blocks.clear();
-  blockUsed = kBlockSize;
 }
 
 // ---- Expr defaults ----
@@ -85,8 +100,7 @@ Expr* Numb::clone() {
   return copy;
 }
 
-Var::Var(const char* name, int adr, int typ) {
-  copyName(this->name, name);
+Var::Var(const char* name, int adr, int typ) : name(name) {
   this->adr = adr;
   this->typ = typ;
 }
@@ -143,7 +157,7 @@ FunctList::FunctList(const char* name, Statm* body, Funct* next) : body(body), n
 
 Expr* VarOrConst(const char* name) {
   PrvekTab* entry = hledejId(name, false);  // one lookup: every name use passes here
-  if (entry && entry->druh == Promenna) return new Var(name, entry->adr, entry->typ);
+  if (entry && entry->druh == Promenna) return new Var(entry->jmeno, entry->adr, entry->typ);
   if (entry && entry->druh == Konstanta) return new Numb(entry->adr);
   std::string text = std::string("var or const \"") + name + "\" is not declared";
   Chyba(text.c_str());

@@ -203,21 +203,23 @@ Node* Switch::Optimize() {
 // Statement sequences are right-nested lists that can be very long, so the
 // list is walked with a loop: first every item is optimized in order, then
 // the list nodes are rebuilt from the end, dropping empty statements and
-// everything after a jump.
+// everything after a jump.  Nested lists share one stack of list nodes,
+// each working above the part its enclosing lists hold.
 Node* StatmList::Optimize() {
-  std::vector<StatmList*> chain;
+  static std::vector<StatmList*> lists;
+  size_t start = lists.size();
   for (StatmList* l = this;;) {
-    chain.push_back(l);
+    lists.push_back(l);
     optimizeField(l->first);
     auto* next = as<StatmList>(l->rest);
     if (!next) break;
     l = next;
   }
-  optimizeField(chain.back()->rest);
+  optimizeField(lists.back()->rest);
   Statm* result = nullptr;
-  for (size_t i = chain.size(); i-- > 0;) {
-    StatmList* l = chain[i];
-    if (i + 1 < chain.size()) l->rest = result;
+  for (size_t i = lists.size(); i-- > start;) {
+    StatmList* l = lists[i];
+    if (i + 1 < lists.size()) l->rest = result;
     if (!l->first || as<Empty>(l->first)) {
       result = l->rest;
     } else if (as<Break>(l->first) || as<Continue>(l->first) || as<Return>(l->first)) {
@@ -227,6 +229,7 @@ Node* StatmList::Optimize() {
       result = l;
     }
   }
+  lists.resize(start);
   return result;
 }
 

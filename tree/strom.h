@@ -55,6 +55,16 @@ class Node : public SourcePos {
 // Frees every node made since the last call.
 void freeAllNodes();
 
+// A point in the node arena: the nodes made after it can be released
+// together while the older ones stay (the translation's temporary nodes).
+struct NodeMark {
+  size_t blocks;
+  size_t used;
+  size_t owners;
+};
+NodeMark markNodes();
+void releaseNodes(const NodeMark& mark);
+
 class Expr : public Node {
  public:
   Node* Optimize() override;
@@ -102,7 +112,7 @@ class Var final : public Expr {
   void TranslateSimple() override;
   Expr* clone() override;
 
-  char name[32];
+  const char* name;  // the symbol table's copy, which lasts the whole run
 
  private:
   void load(int reg);
@@ -465,11 +475,15 @@ Expr* VarOrConst(const char* name);
 
 // Node class tests used by the optimizer and the code generator.  Leaf
 // classes are final, so an exact type comparison answers the question
-// without the cost of a general cast.
+// without the cost of a general cast.  The type_info objects are compared
+// by address: the node classes are all defined in this one library, so a
+// program holds one type_info per class, whereas type_info's operator==
+// compares the names with strcmp whenever the types differ, which is the
+// usual answer here.
 template <class T>
 T* as(Node* node) {
   if constexpr (std::is_final_v<T>)
-    return node && typeid(*node) == typeid(T) ? static_cast<T*>(node) : nullptr;
+    return node && &typeid(*node) == &typeid(T) ? static_cast<T*>(node) : nullptr;
   else
     return dynamic_cast<T*>(node);
 }
