@@ -8,7 +8,7 @@
 namespace {
 
 // The source line the last ";@" comment named (-g).
-const char* markedFile = nullptr;
+uint32_t markedFile = 0;
 int markedLine = 0;
 
 int ActStartLoop = -1;  // continue target of the innermost loop
@@ -51,7 +51,7 @@ void translateDropped(Expr* e) {
 }  // namespace
 
 void resetStatementState() {
-  markedFile = nullptr;
+  markedFile = 0;
   markedLine = 0;
   ActStartLoop = ActEndLoop = ActReturnLoop = -1;
 }
@@ -62,10 +62,10 @@ void markSourceLine(Statm* statm) {
   // Lists and stack adjustments only hold statements; those get the mark.
   if (as<StatmList>(statm) || as<StackSync>(statm) || as<Empty>(statm)) return;
   const SourcePos& at = statm->begin;
-  if (at.line <= 0 || (at.line == markedLine && at.file == markedFile)) return;
-  markedFile = at.file;
+  if (at.line <= 0 || (at.line == markedLine && at.fileId == markedFile)) return;
+  markedFile = at.fileId;
   markedLine = at.line;
-  out << ";@ " << at.file << ':' << at.line << '\n';
+  out << ";@ " << at.file() << ':' << at.line << '\n';
 }
 
 void translateStatm(Statm* statm) {

@@ -6,8 +6,9 @@
 #include <deque>
 
 namespace {
-std::deque<std::string> names;   // every file name the run has seen
-const char* nodeFileName = "";   // names.back(), or "" before the first one
+// Every file name the run has seen, "" first; a deque, so that a name
+// stays where it is while more are added.
+std::deque<std::string> names(1);
 Reporter reporter = nullptr;
 
 void send(const char* file, int line, const char* text, bool atReader, int column) {
@@ -30,14 +31,27 @@ void setFileName(const char* name) {
   std::strncpy(JmenoSouboru, name, kFileNameLimit);
   JmenoSouboru[kFileNameLimit] = '\0';
   names.emplace_back(JmenoSouboru);
-  nodeFileName = names.back().c_str();
 }
 
-const char* currentFileName() { return nodeFileName; }
+const char* currentFileName() { return names.back().c_str(); }
+
+SourcePos::SourcePos(int line, const char* file, int column) : line(line), column(uint16_t(column)) {
+  if (names.back() != file) names.emplace_back(file);
+  fileId = uint32_t(names.size() - 1);
+}
+
+SourcePos SourcePos::here() {
+  SourcePos at;
+  at.line = CisloRadku;
+  at.fileId = uint32_t(names.size() - 1);
+  at.column = uint16_t(tokenColumn);  // lines are read at most 511 bytes at a time
+  return at;
+}
+
+const char* SourcePos::file() const { return names[fileId].c_str(); }
 
 void resetDiagnostics() {
-  names.clear();
-  nodeFileName = "";
+  names.resize(1);
   CisloRadku = 0;
   tokenColumn = 0;
   JmenoSouboru[0] = '\0';
@@ -47,7 +61,7 @@ void setReporter(Reporter r) { reporter = r; }
 
 void Chyba(const char* message, const SourcePos* place) {
   if (place)
-    send(place->file, place->line, message, false, place->column);
+    send(place->file(), place->line, message, false, place->column);
   else
     send(JmenoSouboru, CisloRadku, message, true, tokenColumn);
   endRun(1);

@@ -7,14 +7,24 @@
 // the position of the construct it is translating.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
-// A place in the source: the file name lives as long as the run.
+// A place in the source.  Every node of the tree is one, so it is kept
+// small: the file is a number in the run's table of file names, and the
+// fields leave the end of the struct for a node's own small fields.
 struct SourcePos {
-  SourcePos(int line = 0, const char* file = "", int column = 0) : line(line), column(column), file(file) {}
-  int line;
-  int column;  // 1-based byte column of the token; 0 when not known
-  const char* file;
+  SourcePos() = default;
+  // The named file (added to the table when it is not the current one).
+  SourcePos(int line, const char* file, int column = 0);
+  // Where the reader is: the current token's line, file and column.
+  static SourcePos here();
+
+  const char* file() const;  // lives as long as the run
+
+  int line = 0;
+  uint32_t fileId = 0;   // index in the run's file names; 0 is ""
+  uint16_t column = 0;   // 1-based byte column of the token; 0 when not known
 };
 
 extern int CisloRadku;         // number of the line being read
@@ -34,8 +44,7 @@ struct RunEnded {
 
 // Makes `name` (already cut to its shown form) the current file.
 void setFileName(const char* name);
-// The current file name as a string that lives until the end of the run;
-// nodes keep it as their position.
+// The current file name as a string that lives until the end of the run.
 const char* currentFileName();
 void resetDiagnostics();
 

@@ -72,7 +72,7 @@ const SourceLines* linesOf(const std::string& file) {
 // The source line and a caret under `column`; tabs before the column are
 // repeated so that the caret lines up however tabs are shown.
 void printSourceLine(const SourcePos& at) {
-  const SourceLines* lines = at.file ? linesOf(at.file) : nullptr;
+  const SourceLines* lines = linesOf(at.file());
   std::string text;
   if (!lines || !lines->line(at.line, text)) return;
   std::string caret;
@@ -145,10 +145,10 @@ void placedMessage(const std::string& file, int line, const char* kind, const st
 
 void sourceMessage(const SourcePos& at, const char* kind, const std::string& text) {
   if (at.line <= 0 || at.column <= 0) {
-    placedMessage(at.file ? at.file : "", at.line, kind, text);
+    placedMessage(at.file(), at.line, kind, text);
     return;
   }
-  std::fprintf(stderr, "%s:%d:%d: %s: %s\n", at.file, at.line, at.column, kind, text.c_str());
+  std::fprintf(stderr, "%s:%d:%d: %s: %s\n", at.file(), at.line, int(at.column), kind, text.c_str());
   printSourceLine(at);
 }
 

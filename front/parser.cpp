@@ -183,7 +183,7 @@ Statm* DeklVar(int t, char* functionName, bool first) {
       return declaratorTail(t, t0);
     }
     case ASSIGN: {
-      SourcePos equals{CisloRadku, currentFileName(), tokenColumn};
+      SourcePos equals = SourcePos::here();
       CtiSymb();
       Expr* init = AssignExpr();
       if (init) init = static_cast<Expr*>(init->Optimize());
@@ -589,8 +589,11 @@ Statm* switchStatement() {
 Statm* asmBlock() {
   CtiSymb();
   if (Symb != LBRACE) ChybaSrovnani(LBRACE, Symb);
-  if (parseHooks.asmLineTail)
-    parseHooks.asmLineTail(textAfterToken(), SourcePos{CisloRadku, currentFileName(), tokenColumn + 1});
+  if (parseHooks.asmLineTail) {
+    SourcePos after = SourcePos::here();
+    after.column++;
+    parseHooks.asmLineTail(textAfterToken(), after);
+  }
   std::string text;
   for (;;) {
     CtiRadek();
@@ -686,7 +689,8 @@ Statm* statement() {
 // stops for it (its own position is where the parser finished it, which
 // the translation's diagnostics name).
 Statm* Stat() {
-  SourcePos begin{CisloRadku, currentFileName()};
+  SourcePos begin = SourcePos::here();
+  begin.column = 0;
   Statm* s = statement();
   if (s) s->begin = begin;  // null: an expression statement with no expression
   return s;

@@ -79,11 +79,13 @@ class Expr : public Node {
   // other.
   virtual Expr* clone() = 0;
 
+  // Set by statements that drop the value (expression statements, for
+  // clauses, the left side of a comma).  First, so that it fills the end
+  // of the position before typ and adr: a node's size decides the memory a
+  // large unit takes.
+  bool valueUnused = false;
   int typ = 0;
   int adr = 0;
-  // Set by statements that drop the value (expression statements, for
-  // clauses, the left side of a comma).
-  bool valueUnused = false;
 
  protected:
   void copyExprFields(const Expr* from);

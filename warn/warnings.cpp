@@ -63,7 +63,7 @@ namespace {
 // Whether `a` comes before `b` in the same file; positions in different
 // files (line markers) cannot be compared and keep the parse's first.
 bool before(const SourcePos& a, const SourcePos& b) {
-  if (std::strcmp(a.file, b.file) != 0) return false;
+  if (std::strcmp(a.file(), b.file()) != 0) return false;
   return a.line != b.line ? a.line < b.line : a.column < b.column;
 }
 }  // namespace
