@@ -191,5 +191,7 @@ int build(const Options& o) {
   }
   if (o.optimize) text = opt::optimizeProgram(text);
   if (o.assemblyOnly && !writeOrReport(path, text)) return 1;
+  // -S asks for the text only; assemble it just for a listing or the budget.
+  if (o.assemblyOnly && !o.size && o.listing.empty()) return 0;
   return finish(o, text, true);
 }
