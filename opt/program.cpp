@@ -153,11 +153,39 @@ RegSet usedByCall(const std::vector<Line>& lines, size_t entry, const Context& c
   return use.set(kSE).set(kSF);
 }
 
+// The lines a call of lines[entry] can run, following jumps inside the
+// listing; false when control may leave it other than by RETURN (a jump
+// elsewhere, a CALL, an interrupt return or a fall off the end).
+bool reachableFrom(const std::vector<Line>& lines, const std::map<std::string, size_t>& labels,
+                   size_t entry, std::vector<bool>& seen) {
+  seen.assign(lines.size(), false);
+  std::vector<size_t> work{entry};
+  while (!work.empty()) {
+    size_t i = work.back();
+    work.pop_back();
+    if (i >= lines.size()) return false;
+    if (seen[i]) continue;
+    seen[i] = true;
+    const Line& l = lines[i];
+    bool stops = false;
+    if (l.kind == Line::Instr) {
+      if (l.op == "CALL" || l.op == "RETURNI") return false;
+      if (l.op == "JUMP") {
+        auto target = labels.find(l.a);
+        if (target == labels.end()) return false;
+        work.push_back(target->second);
+      }
+      stops = l.cond.empty() && (l.op == "JUMP" || l.op == "RETURN");
+    }
+    if (!stops) work.push_back(i + 1);
+  }
+  return true;
+}
+
 // What a call of a label in copied code reads and changes: worked out from
-// the code when it stays within its own part of the program, otherwise
-// anything.
+// the code it can reach when that stays within its own part of the
+// program, otherwise anything.
 void describeCopiedCode(const Unit& u, Context& ctx) {
-  RegSet written;
   std::map<std::string, size_t> labels;
   std::vector<Line> lines;
   for (const std::string& raw : u.raw) {
@@ -165,21 +193,28 @@ void describeCopiedCode(const Unit& u, Context& ctx) {
     if (l.kind == Line::Label) labels[l.text] = lines.size();
     if (l.kind != Line::Text) lines.push_back(l);
   }
-  bool closed = true, memory = false;
-  for (const Line& l : lines) {
-    if (l.kind != Line::Instr) continue;
-    if (l.op == "CALL" || l.op == "RETURNI" || (l.op == "JUMP" && !labels.count(l.a))) closed = false;
-    if (l.op == "FETCH" || l.op == "STORE" || l.op == "INPUT" || l.op == "OUTPUT") memory = true;
-    written |= effectsOf(l).def;
-  }
-  written.reset(kSE).reset(kSF);
   Context bare;
   for (const auto& [label, at] : labels) {
     Callee c = ctx.unknownCallee();
-    if (closed) {
+    std::vector<bool> seen;
+    if (reachableFrom(lines, labels, at, seen)) {
+      // The reachable code alone, the rest stood in for by RETURNs.
+      std::vector<Line> reached = lines;
+      bool memory = false;
+      RegSet written;
+      for (size_t i = 0; i < lines.size(); ++i) {
+        const Line& l = lines[i];
+        if (!seen[i]) {
+          if (l.kind == Line::Instr) reached[i] = makeInstr("RETURN", "");
+          continue;
+        }
+        if (l.op == "FETCH" || l.op == "STORE" || l.op == "INPUT" || l.op == "OUTPUT") memory = true;
+        written |= effectsOf(l).def;
+      }
+      written.reset(kSE).reset(kSF);
       c.clobber = written;
       c.clobber.set(kZ).set(kC);
-      c.use = usedByCall(lines, at, bare, written);
+      c.use = usedByCall(reached, at, bare, written);
       if (!memory) c.paramBytes = 0;
     }
     ctx.callees[label] = c;
@@ -192,6 +227,7 @@ void optimizeFunction(std::vector<Line>& lines, const Context& ctx, int params) 
   for (int round = 0; round < 30; ++round) {
     bool changed = cleanJumps(lines);
     changed |= propagateConstants(lines, ctx);
+    changed |= expandRoutineCalls(lines, ctx);
     changed |= propagateCopies(lines, ctx);
     changed |= simplifyBranches(lines, ctx);
     changed |= removeDeadCode(lines, ctx);
@@ -210,6 +246,65 @@ Callee describeFunction(const std::vector<Line>& lines, const Context& ctx, int 
   return c;
 }
 
+bool isRoutineEntry(const std::string& label) {
+  static const std::set<std::string> names = {"mult16x16", "mult15x15", "mult16x15", "mult15x16",
+                                              "mult8x8",   "mult7x7",   "mult8x7",   "mult7x8",
+                                              "div8x8",    "div16x16"};
+  return names.count(label) > 0;
+}
+
+// Writes the program back. A run-time routine goes when nothing else in
+// the program names its labels any more (its calls were expanded): each
+// routine runs from its entry label to the next entry or empty line.
+std::string printProgram(const Program& p) {
+  struct Piece {
+    std::vector<std::string> text;
+    std::set<std::string> labels;  // a routine's labels; empty: always kept
+    bool kept = true;
+  };
+  std::vector<Piece> pieces(1);
+  for (const Unit& u : p.units) {
+    if (!u.kept) continue;
+    std::vector<std::string> text = u.head;
+    if (u.function && u.optimizable) {
+      for (const Line& l : u.lines) text.push_back(printLine(l));
+      text.insert(text.end(), {"", ""});
+    } else {
+      text.insert(text.end(), u.raw.begin(), u.raw.end());
+    }
+    for (const std::string& line : text) {
+      std::string label;
+      bool isLabel = !u.function && isLabelLine(line, label);
+      if (isLabel && isRoutineEntry(label)) pieces.emplace_back(), pieces.back().kept = false;
+      if (isLabel && !pieces.back().kept) pieces.back().labels.insert(label);
+      pieces.back().text.push_back(line);
+      if (trimmed(line).empty() && !pieces.back().kept) pieces.emplace_back();
+    }
+  }
+  std::set<std::string> named;
+  auto addNames = [&](const Piece& piece) {
+    for (const std::string& line : piece.text) {
+      std::string label;
+      if (!isLabelLine(line, label)) addWords(named, line);
+    }
+  };
+  for (const Piece& piece : pieces)
+    if (piece.kept) addNames(piece);
+  for (bool changed = true; changed;) {
+    changed = false;
+    for (Piece& piece : pieces) {
+      if (piece.kept) continue;
+      for (const std::string& label : piece.labels) piece.kept |= named.count(label) > 0;
+      if (piece.kept) addNames(piece), changed = true;
+    }
+  }
+  std::string out;
+  for (const Piece& piece : pieces)
+    if (piece.kept)
+      for (const std::string& line : piece.text) out += line + "\n";
+  return out;
+}
+
 }  // namespace
 
 std::string optimizeProgram(const std::string& assembly) {
@@ -219,6 +314,7 @@ std::string optimizeProgram(const std::string& assembly) {
   Program p = split(text);
 
   Context ctx;
+  ctx.reserved = p.asmNames;
   ctx.exitLive.set(2).set(3).set(kSE).set(kSF);
   for (int r = 0; r <= kSD; ++r)
     if (!p.irqEntry || r < 6 || r == kSD) ctx.pool.set(r);
@@ -255,18 +351,7 @@ std::string optimizeProgram(const std::string& assembly) {
   for (const std::string& w : p.asmNames)
     if (functions.count(w)) visit(functions[w]);
 
-  std::string out;
-  for (const Unit& u : p.units) {
-    if (!u.kept) continue;
-    for (const std::string& s : u.head) out += s + "\n";
-    if (u.function && u.optimizable) {
-      for (const Line& l : u.lines) out += printLine(l) + "\n";
-      out += "\n\n";
-    } else {
-      for (const std::string& s : u.raw) out += s + "\n";
-    }
-  }
-  return out;
+  return printProgram(p);
 }
 
 }  // namespace opt
