@@ -6,6 +6,7 @@
 // code, interrupt entry, file-level asm, the multiply and divide routines,
 // the vector) is copied unchanged. A function that holds inline asm, or one
 // of whose labels asm text names, is copied unchanged as well.
+#include <algorithm>
 #include <functional>
 #include <set>
 #include <sstream>
@@ -93,10 +94,10 @@ Program split(const std::vector<std::string>& text) {
       u.function = true;
       u.name = "_" + trimmed(next.substr(11, next.size() - 12));
       u.head = {text[i], text[i + 1]};
-      bool inAsm = false, hasAsm = false;
+      bool inAsm = false;
       for (i += 2; i < text.size(); ++i) {
         std::string s = trimmed(text[i]), label;
-        if (s == ";inline asm function start") inAsm = hasAsm = true;
+        if (s == ";inline asm function start") inAsm = true;
         if (!inAsm && (startsWith(s, ";====") ||
                        (isLabelLine(text[i], label) && label != u.name && !startsWith(label, "label_"))))
           break;
@@ -104,7 +105,7 @@ Program split(const std::vector<std::string>& text) {
         if (inAsm) addWords(p.asmNames, text[i]);
         u.raw.push_back(text[i]);
       }
-      u.optimizable = !hasAsm;
+      u.optimizable = true;
       p.units.push_back(u);
       p.units.emplace_back();
       continue;
@@ -119,11 +120,43 @@ Program split(const std::vector<std::string>& text) {
   return p;
 }
 
+// An asm block the passes can treat as one opaque instruction: code that
+// runs straight through (no labels, jumps, calls or returns) and never
+// names the frame or stack pointer, which the surrounding code relies on.
+bool isStraightAsm(const std::vector<std::string>& block) {
+  for (const std::string& raw : block) {
+    Line l = parseLine(raw);
+    if (l.kind == Line::Label) return false;
+    if (l.kind == Line::Text && !trimmed(raw).empty() && trimmed(raw)[0] != ';') return false;
+    if (l.kind != Line::Instr) continue;
+    if (l.op == "JUMP" || l.op == "CALL" || l.op == "RETURN" || l.op == "RETURNI") return false;
+    for (const std::string& operand : {l.a, l.b}) {
+      int r = std::max(regOf(operand), indirectReg(operand));
+      if (r == kSE || r == kSF) return false;
+    }
+  }
+  return true;
+}
+
 // Parses a function body; false when it holds something the passes do not
-// model (directives, conditional calls, interrupt returns) or a label that
-// asm text names.
+// model (directives, conditional calls, interrupt returns, asm that jumps
+// or touches the frame) or a label that asm text names. Each asm block
+// becomes one ASM line holding its text.
 bool parseBody(Unit& u, const std::set<std::string>& asmNames) {
-  for (const std::string& raw : u.raw) {
+  for (size_t i = 0; i < u.raw.size(); ++i) {
+    const std::string& raw = u.raw[i];
+    if (trimmed(raw) == ";inline asm function start") {
+      size_t end = i;
+      while (end < u.raw.size() && trimmed(u.raw[end]) != ";inline asm function end") ++end;
+      if (end == u.raw.size()) return false;
+      std::vector<std::string> block(u.raw.begin() + static_cast<long>(i), u.raw.begin() + static_cast<long>(end) + 1);
+      if (!isStraightAsm(block)) return false;
+      Line l = makeInstr("ASM", "");
+      for (const std::string& b : block) l.text += (l.text.empty() ? "" : "\n") + b;
+      u.lines.push_back(l);
+      i = end;
+      continue;
+    }
     Line l = parseLine(raw);
     if (l.kind == Line::Text) {
       if (!trimmed(raw).empty() && trimmed(raw)[0] != ';') return false;
