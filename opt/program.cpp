@@ -11,6 +11,7 @@
 #include <set>
 #include <sstream>
 
+#include "opt/interrupt.h"
 #include "opt/optimize.h"
 #include "opt/passes.h"
 
@@ -98,7 +99,9 @@ Program split(const std::vector<std::string>& text) {
       for (i += 2; i < text.size(); ++i) {
         std::string s = trimmed(text[i]), label;
         if (s == ";inline asm function start") inAsm = true;
-        if (!inAsm && (startsWith(s, ";====") ||
+        // A function ends at the next heading, the next label of its own
+        // (run-time routines) or the interrupt vector's ADDRESS.
+        if (!inAsm && (startsWith(s, ";====") || startsWith(s, "ADDRESS ") ||
                        (isLabelLine(text[i], label) && label != u.name && !startsWith(label, "label_"))))
           break;
         if (s == ";inline asm function end") inAsm = false;
@@ -361,7 +364,24 @@ std::string optimizeProgram(const std::string& assembly) {
   // them callees first (a call inside a cycle sees an unknown callee).
   for (auto& [name, u] : functions) u->kept = false;
   std::set<Unit*> started;
-  std::function<void(Unit*)> visit = [&](Unit* u) {
+  std::function<void(Unit*)> visit;
+  Unit* entryUnit = nullptr;
+  int entryAt = -1;
+  for (Unit& u : p.units)
+    if (!u.function && entryAt < 0 && (entryAt = findInterruptEntry(u.raw)) >= 0) entryUnit = &u;
+  // The handler and what it calls come first, in s0..s5 and sD; then the
+  // entry saves only what they may change and the rest of the program may
+  // use every other register.
+  auto planEntry = [&]() {
+    if (!entryUnit || !functions.count("_my_irq")) return;
+    visit(functions["_my_irq"]);
+    RegSet slots;
+    std::vector<Line> code;
+    if (!planInterruptEntry(ctx.callee("_my_irq").clobber, slots, code)) return;
+    replaceInterruptEntry(entryUnit->raw, entryAt, code);
+    for (int r = 0; r <= kSD; ++r) ctx.pool.set(r, !slots.test(r));
+  };
+  visit = [&](Unit* u) {
     if (!started.insert(u).second) return;
     u->kept = true;
     std::set<std::string> words;
@@ -381,6 +401,7 @@ std::string optimizeProgram(const std::string& assembly) {
     optimizeFunction(u->lines, ctx, params);
     ctx.callees[u->name] = describeFunction(u->lines, ctx, params);
   };
+  planEntry();
   for (const std::string& w : p.asmNames)
     if (functions.count(w)) visit(functions[w]);
 
