@@ -10,13 +10,12 @@ unsigned char factor;
 unsigned int product;
 unsigned char ok;
 
+/* Interrupts stay on until the twentieth. */
 char my_irq()
 {
-    ticks = ticks + 1;
+    ticks++;
     product = ticks * factor;
-    if (ticks == 20)
-        return 0;    /* the twentieth interrupt is the last */
-    return 1;
+    return ticks < 20;
 }
 
 void main()
