@@ -289,6 +289,16 @@ bool isRoutineEntry(const std::string& label) {
   return names.count(label) > 0;
 }
 
+// Whether control can run past the end of `text` into what follows.
+bool fallsThrough(const std::vector<std::string>& text) {
+  for (auto it = text.rbegin(); it != text.rend(); ++it) {
+    Line l = parseLine(*it);
+    if (l.kind == Line::Label) return true;
+    if (l.kind == Line::Instr) return !(l.cond.empty() && (l.op == "JUMP" || l.op == "RETURN"));
+  }
+  return false;
+}
+
 // Writes the program back. A run-time routine goes when nothing else in
 // the program names its labels any more (its calls were expanded): each
 // routine runs from its entry label to the next entry or empty line.
@@ -311,7 +321,9 @@ std::string printProgram(const Program& p) {
     for (const std::string& line : text) {
       std::string label;
       bool isLabel = !u.function && isLabelLine(line, label);
-      if (isLabel && isRoutineEntry(label)) pieces.emplace_back(), pieces.back().kept = false;
+      // Only a routine that nothing runs into from the line before it can go.
+      if (isLabel && isRoutineEntry(label) && !fallsThrough(pieces.back().text))
+        pieces.emplace_back(), pieces.back().kept = false;
       if (isLabel && !pieces.back().kept) pieces.back().labels.insert(label);
       pieces.back().text.push_back(line);
       if (trimmed(line).empty() && !pieces.back().kept) pieces.emplace_back();
