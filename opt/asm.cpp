@@ -72,7 +72,7 @@ Line parseLine(const std::string& text) {
 }
 
 std::string printLine(const Line& l) {
-  if (l.kind == Line::Text) return l.text;
+  if (l.kind == Line::Text || isAsmBlock(l)) return l.text;
   if (l.kind == Line::Label) return l.text + ":";
   std::string out = "        " + l.op;
   std::string args = l.cond;
@@ -126,6 +126,7 @@ std::string hexByte(int v) {
 }
 
 bool isJump(const Line& l) { return l.kind == Line::Instr && l.op == "JUMP"; }
+bool isAsmBlock(const Line& l) { return l.kind == Line::Instr && l.op == "ASM"; }
 
 bool isAlu(const std::string& op) {
   return op == "ADD" || op == "ADDCY" || op == "SUB" || op == "SUBCY" || op == "AND" ||
@@ -163,6 +164,19 @@ Effects effectsOf(const Line& l) {
   } else if ((op == "STORE" || op == "OUTPUT") && a >= 0) {
     e.use.set(a);
     useOperand(e.use, l.b);
+    e.fixed = true;
+  } else if (op == "ENABLE" || op == "DISABLE") {
+    // Switching interrupts: the interrupt entry saves every register the
+    // handler changes, so no register can be seen to change.
+    e.fixed = true;
+  } else if (op == "ASM") {
+    // An asm block may read and write every register but the frame and
+    // stack pointers, which it does not name. The flags it may find are
+    // whatever the last compiled instruction left, nothing it can rely on.
+    e.def = allMachineRegs();
+    e.def.reset(kSE).reset(kSF);
+    e.use = e.def;
+    e.use.reset(kZ).reset(kC);
     e.fixed = true;
   } else if (op == "JUMP" || op == "RETURN") {
     if (!l.cond.empty()) e.use.set(l.cond.back() == 'Z' ? kZ : kC);

@@ -37,6 +37,8 @@ int immOf(const std::string& operand);
 std::string hexByte(int value);
 
 bool isJump(const Line& l);
+// An inline asm block kept as one line: op "ASM", text the block's lines.
+bool isAsmBlock(const Line& l);
 bool isAlu(const std::string& op);  // LOAD excluded
 
 // What a non-CALL instruction reads and writes. `fixed` marks instructions

@@ -44,6 +44,12 @@ void step(State& s, const Line& l, const Context& ctx) {
 
 }  // namespace
 
+std::vector<std::optional<RegFacts>> knownBytes(const std::vector<Line>& lines,
+                                                const std::vector<std::vector<int>>& succ,
+                                                const Context& ctx) {
+  return forwardFacts(lines, succ, [&](State& s, const Line& l) { step(s, l, ctx); });
+}
+
 // Replaces a register operand that holds a known byte by the byte itself,
 // an indirect address that is a known data address by the direct form, and
 // drops a LOAD of the value the register already holds (LOAD leaves the
@@ -52,7 +58,7 @@ bool propagateConstants(std::vector<Line>& lines, const Context& ctx) {
   std::vector<std::vector<int>> succ;
   if (!successors(lines, succ)) return false;
   int n = static_cast<int>(lines.size());
-  auto in = forwardFacts(lines, succ, [&](State& s, const Line& l) { step(s, l, ctx); });
+  auto in = knownBytes(lines, succ, ctx);
   bool changed = false;
   std::vector<Line> kept;
   for (int i = 0; i < n; ++i) {

@@ -20,6 +20,13 @@ const Callee& Context::callee(const std::string& label) const {
   return it == callees.end() ? unknown : it->second;
 }
 
+std::string Context::newLabel() const {
+  std::string name;
+  do name = "opt_" + std::to_string(labels_++);
+  while (reserved.count(name));
+  return name;
+}
+
 // A CALL reads what the callee reads and the stack pointer, and changes the
 // callee's registers and the flags. A conditional CALL may or may not
 // change them, so it is treated as reading everything.

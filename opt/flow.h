@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -24,8 +25,14 @@ struct Context {
   std::map<std::string, Callee> callees;
   RegSet exitLive;  // registers a caller may read after RETURN
   RegSet pool;      // registers a frame byte may be given
+  std::set<std::string> reserved;  // names that copied text and asm use
   Callee unknownCallee() const;
+  // A label no other part of the program uses, for code the passes add.
+  std::string newLabel() const;
   const Callee& callee(const std::string& label) const;
+
+ private:
+  mutable int labels_ = 0;
 };
 
 Effects effectsIn(const Line& l, const Context& ctx);

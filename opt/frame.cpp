@@ -61,8 +61,10 @@ void step(State& s, const Line& l, const Context& ctx, bool& ok) {
     if (l.op == "FETCH" && d >= 0) s[d] = Val{};
     return;
   }
-  if (l.op == "CALL") {
-    RegSet clobber = ctx.callee(l.a).clobber;
+  if (l.op == "CALL" || l.op == "ASM") {
+    // An asm block gets no frame address: whatever it finds in a register
+    // is not the optimizer's to keep.
+    RegSet clobber = l.op == "ASM" ? effectsOf(l).def : ctx.callee(l.a).clobber;
     for (int r = 0; r < 16; ++r)
       if (clobber.test(r)) s[r] = Val{};
     return;

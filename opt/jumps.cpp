@@ -101,34 +101,134 @@ bool cleanJumps(std::vector<Line>& lines) {
   return dropUnreachable(lines) || changed;
 }
 
-// "SLA r / AND r,01 / OR r,r / JUMP Z,L" turns the carry into a 0/1 byte
-// only to test it: when r and both flags are dead after the jump, a jump
-// on the carry itself does the same (Z becomes NC, NZ becomes C).
+// The compiler computes a condition as a 0/1 byte and then tests the byte;
+// these rewrites test the condition itself. Each applies only where the
+// byte and the flags the removed lines set are dead afterwards; the
+// liveness of the old lines over-approximates that of the new ones, so one
+// analysis serves every match.
+class BranchRewriter {
+ public:
+  BranchRewriter(const std::vector<Line>& lines, const std::vector<RegSet>& after)
+      : in_(lines), after_(after) {
+    for (const Line& l : lines)
+      if (isJump(l)) ++uses_[l.a];
+  }
+  std::vector<Line> out;
+
+  // One rewrite at line i, or false.
+  bool at(size_t i) {
+    return carryTest(i) || materialized(i) || redundantTest(i) || testedCopy(i);
+  }
+
+ private:
+  const Line* line(size_t i) const { return i < in_.size() ? &in_[i] : nullptr; }
+  bool is(size_t i, const char* op, int r, const char* b = nullptr) const {
+    const Line* l = line(i);
+    return l && isPlain(*l, op) && regOf(l->a) == r && (!b || l->b == b);
+  }
+  bool deadAfter(size_t i, std::initializer_list<int> regs) const {
+    for (int r : regs)
+      if (r >= 0 && after_[i].test(r)) return false;
+    return true;
+  }
+  bool zeroJump(size_t i) const {
+    const Line* l = line(i);
+    return l && isJump(*l) && (l->cond == "Z" || l->cond == "NZ");
+  }
+
+  // "SLA r / AND r,01 / [XOR r,01] / [OR r,r] / JUMP Z|NZ,L" turns the carry
+  // into a byte to test it: jump on the carry instead.
+  bool carryTest(size_t i) {
+    int r = line(i) ? regOf(in_[i].a) : -1;
+    if (r < 0 || !is(i, "SLA", r) || !is(i + 1, "AND", r, "01")) return false;
+    size_t j = i + 2;
+    bool flipped = is(j, "XOR", r, "01");
+    if (flipped) ++j;
+    if (is(j, "OR", r) && regOf(in_[j].b) == r) ++j;
+    if (!zeroJump(j) || !deadAfter(j, {r, kZ, kC})) return false;
+    out.push_back(in_[j]);
+    out.back().cond = (in_[j].cond == "Z") != flipped ? "NC" : "C";
+    skip_ = j - i;
+    return true;
+  }
+
+  // "op r,x / JUMP Z,L / LOAD r,01 / L: [XOR r,01] / OR r,r / JUMP Z|NZ,T":
+  // r is 0 on the jump and 1 on the fall, so one jump on the first
+  // instruction's zero flag does.
+  bool materialized(size_t i) {
+    const Line* j = line(i);
+    if (!j || !isJump(*j) || j->cond != "Z" || i == 0) return false;
+    int r = regOf(in_[i - 1].a);
+    if (r < 0 || !isAlu(in_[i - 1].op) || in_[i - 1].op == "COMPARE" || in_[i - 1].op == "TEST")
+      return false;
+    if (!is(i + 1, "LOAD", r, "01") || !line(i + 2) || in_[i + 2].kind != Line::Label ||
+        in_[i + 2].text != j->a || uses_[j->a] != 1)
+      return false;
+    size_t k = i + 3;
+    bool flipped = is(k, "XOR", r, "01");
+    if (flipped) ++k;
+    if (!is(k, "OR", r) || regOf(in_[k].b) != r || !zeroJump(k + 1) ||
+        !deadAfter(k + 1, {r, kZ, kC}))
+      return false;
+    // The value on the jump path is `flipped`; the final jump is taken for
+    // it when it tests Z and the value is 0, or NZ and the value is 1.
+    bool jumpPathTaken = (in_[k + 1].cond == "Z") != flipped;
+    out.push_back(in_[k + 1]);
+    out.back().cond = jumpPathTaken ? "Z" : "NZ";
+    skip_ = k + 1 - i;
+    return true;
+  }
+
+  // "OR r,r" after an AND, OR or XOR of r sets the flags that are already
+  // set; after any other ALU result in r it differs only in the carry.
+  bool redundantTest(size_t i) {
+    int r = line(i) ? regOf(in_[i].a) : -1;
+    if (r < 0 || !is(i + 1, "OR", r) || regOf(in_[i + 1].b) != r) return false;
+    const std::string& op = in_[i].op;
+    if (!isAlu(op) || op == "COMPARE" || op == "TEST" || !in_[i].cond.empty()) return false;
+    bool logical = op == "AND" || op == "OR" || op == "XOR";
+    if (!logical && !deadAfter(i + 1, {kC})) return false;
+    out.push_back(in_[i]);
+    skip_ = 1;
+    return true;
+  }
+
+  // "LOAD r,x / OR r,x" with r dead tests x: "OR x,x" leaves x as it was
+  // and sets the same flags.
+  bool testedCopy(size_t i) {
+    int r = line(i) ? regOf(in_[i].a) : -1, x = line(i) ? regOf(in_[i].b) : -1;
+    if (r < 0 || x < 0 || x >= 16 || !is(i, "LOAD", r) || !is(i + 1, "OR", r) ||
+        regOf(in_[i + 1].b) != x || !deadAfter(i + 1, {r}))
+      return false;
+    out.push_back(makeInstr("OR", in_[i].b, in_[i].b));
+    skip_ = 1;
+    return true;
+  }
+
+  const std::vector<Line>& in_;
+  const std::vector<RegSet>& after_;
+  std::map<std::string, int> uses_;
+
+ public:
+  size_t skip_ = 0;
+};
+
 bool simplifyBranches(std::vector<Line>& lines, const Context& ctx) {
   std::vector<std::vector<int>> succ;
   if (!successors(lines, succ)) return false;
   std::vector<RegSet> after = liveAfter(lines, succ, ctx);
-  // Liveness of the old lines over-approximates that of the new ones, so
-  // one analysis serves every match.
-  std::vector<Line> out;
+  BranchRewriter rewriter(lines, after);
+  bool changed = false;
   for (size_t i = 0; i < lines.size(); ++i) {
-    if (i + 3 < lines.size()) {
-      const Line &sla = lines[i], &andl = lines[i + 1], &orl = lines[i + 2], &jump = lines[i + 3];
-      int r = regOf(sla.a);
-      if (isPlain(sla, "SLA") && r >= 0 && isPlain(andl, "AND") && regOf(andl.a) == r &&
-          andl.b == "01" && isPlain(orl, "OR") && regOf(orl.a) == r && regOf(orl.b) == r &&
-          isJump(jump) && (jump.cond == "Z" || jump.cond == "NZ") && !after[i + 3].test(r) &&
-          !after[i + 3].test(kZ) && !after[i + 3].test(kC)) {
-        out.push_back(jump);
-        out.back().cond = jump.cond == "Z" ? "NC" : "C";
-        i += 3;
-        continue;
-      }
+    rewriter.skip_ = 0;
+    if (rewriter.at(i)) {
+      changed = true;
+      i += rewriter.skip_;
+      continue;
     }
-    out.push_back(lines[i]);
+    rewriter.out.push_back(lines[i]);
   }
-  bool changed = out.size() != lines.size();
-  lines.swap(out);
+  lines.swap(rewriter.out);
   return changed;
 }
 

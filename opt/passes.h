@@ -13,6 +13,12 @@ bool propagateConstants(std::vector<Line>& lines, const Context& ctx);
 bool propagateCopies(std::vector<Line>& lines, const Context& ctx);
 bool simplifyBranches(std::vector<Line>& lines, const Context& ctx);
 bool cleanJumps(std::vector<Line>& lines);
+bool expandRoutineCalls(std::vector<Line>& lines, const Context& ctx);
+
+// The registers that hold a known byte before each line.
+std::vector<std::optional<RegFacts>> knownBytes(const std::vector<Line>& lines,
+                                                const std::vector<std::vector<int>>& succ,
+                                                const Context& ctx);
 
 // Moves the function's stack-frame bytes into registers and drops the frame
 // pointer; leaves the lines alone when that is not provably safe.

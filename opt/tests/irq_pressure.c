@@ -1,0 +1,45 @@
+// Interrupts every few instructions while main keeps eight counters in
+// registers: the entry saves only what the handler and the multiply
+// routine it calls may change, into registers no other code is given.
+// SIM-ARGS: --irq-every 7
+// EXPECT: ok = 1
+// EXPECT: product = 740
+// EXPECT: ticks = 20
+unsigned char ticks;
+unsigned char factor;
+unsigned int product;
+unsigned char ok;
+
+/* Interrupts stay on until the twentieth. */
+char my_irq()
+{
+    ticks++;
+    product = ticks * factor;
+    return ticks < 20;
+}
+
+void main()
+{
+    unsigned char a;
+    unsigned char b;
+    unsigned char c;
+    unsigned char d;
+    unsigned char e;
+    unsigned char f;
+    unsigned char g;
+    unsigned char h;
+    unsigned char n;
+    a = 0; b = 0; c = 0; d = 0; e = 0; f = 0; g = 0; h = 0;
+    ticks = 0;
+    factor = 37;
+    IRQ_ON;
+    for (n = 0; n < 30; n++) {
+        a = a + 1; b = b + 2; c = c + 3; d = d + 4;
+        e = e + 5; f = f + 6; g = g + 7; h = h + 8;
+    }
+    while (ticks < 20)
+        ;
+    IRQ_OFF;
+    ok = b == a + a && c == a + b && d == b + b && e == c + b &&
+         f == c + c && g == d + c && h == d + d && n == 30;
+}
