@@ -1,7 +1,7 @@
 // The machine on hand-written programs: the flag rules of the instructions
 // compiled code rarely or never uses (the rest run in every execution
-// test), conditional calls and returns, every fault and the interrupt
-// timing. Each program's run is summed up in one line of text.
+// test), conditional calls and returns, and every fault. Interrupts are
+// timed in bench_test.py and tests/exec. Each run is summed up in one line.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -14,21 +14,20 @@ namespace tarvelsim {
 namespace {
 
 // "s0 s1 Z C" in hex and bits after a normal end, "fault LINE: message"
-// after a fault; with interrupts also the cycle count.
-std::string run(const std::string& source, uint64_t irqEvery = 0) {
+// after a fault.
+std::string run(const std::string& source) {
   Program prog = assemble(source, "t.psm");
   std::ostringstream output;
   ScriptPorts ports(output);
   Machine m(prog, ports);
   RunOptions opts;
   opts.maxSteps = 100000;
-  opts.irqEvery = irqEvery;
   Status status = m.run(opts);
   if (status == Status::Fault) return "fault " + std::to_string(m.faultLine) + ": " + m.faultMessage;
   if (status != Status::End || !m.callStack.empty()) return "did not end";
   char text[64];
   std::snprintf(text, sizeof text, "%02X %02X %d %d", m.regs[0], m.regs[1], m.zero, m.carry);
-  return text + (irqEvery ? " cycle " + std::to_string(m.cycles) + " IE " + std::to_string(m.interruptsEnabled) : "");
+  return text;
 }
 
 // Flag presets through sF, which the cases never look at: "unchanged" and
@@ -57,24 +56,7 @@ TEST(Machine, FlagsOfDataInstructions) {
   for (const auto& [body, expected] : cases) EXPECT_EQ(run(body + "\nend: JUMP end\n"), expected) << body;
 }
 
-// Main counts in s0 with interrupts on; the handler counts in s1, clobbers
-// the flags and returns with interrupts enabled.
-const char* kIrqProgram = R"(
-        ENABLE INTERRUPT
-loop:   ADD s0,01
-        COMPARE s0,64
-        JUMP NZ,loop
-        DISABLE INTERRUPT
-end:    JUMP end
-handler: ADD s1,01
-        LOAD s2,00
-        ADD s2,00          ; Z=1 C=0, must not leak into the main loop
-        RETURNI ENABLE
-        ADDRESS 3FF
-        JUMP handler
-)";
-
-TEST(Machine, FlowFaultsAndInterrupts) {
+TEST(Machine, FlowAndFaults) {
   // Each taken branch sets a bit of s0; a branch not taken falls through.
   EXPECT_EQ(run("LOAD s1,00\nADD s1,00\nJUMP NZ,fail\nJUMP C,fail\nJUMP Z,z_ok\nJUMP fail\n"
                 "z_ok: OR s0,01\nLOAD s1,FF\nADD s1,01\nJUMP NC,fail\nCALL C,sub\nCALL Z,fail\n"
@@ -89,12 +71,6 @@ TEST(Machine, FlowFaultsAndInterrupts) {
   EXPECT_EQ(run("LOAD s0,01\nRETURN\n"), "fault 2: RETURN with an empty call stack");
   EXPECT_EQ(run("RETURNI ENABLE\n"), "fault 1: RETURNI with an empty call stack");
   EXPECT_EQ(run("LOAD s0,01\nLOAD s1,02\n"), "fault 2: no instruction at program address 002");
-  // Main's 302 instructions (604 cycles) and 12 cycles per handler end at
-  // cycle 990: the requests at 30, 60, .. 960 were all taken.
-  EXPECT_EQ(run(kIrqProgram, 30), "64 20 1 0 cycle 990 IE 0");
-  EXPECT_EQ(run(kIrqProgram), "64 00 1 0");
-  EXPECT_EQ(run("ADD s0,01\nCOMPARE s0,20\nJUMP NZ,000\nend: JUMP end\nADDRESS 3FF\nLOAD s1,01\n", 1),
-            "20 00 1 0 cycle 194 IE 0");  // never enabled: no interrupt
 }
 
 }  // namespace
