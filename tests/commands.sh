@@ -43,6 +43,10 @@ for sink in '>&-' '>/dev/full'; do
   expect 1 '^.*ok.c:[0-9]+: cannot write the output$' "'$cc' '$work/ok.c' $sink"
   expect 1 '^.*tarvelcc: cannot write the output$' "'$cc' $sink"
 done
+# A zero byte ends its line, a byte FF the whole input, in a comment too.
+expect 0 '' "printf 'int g; \\0 junk\\nvoid main() { g = 1; }\\n' | '$cc' - | grep -q _main"
+expect 1 'expected ;, but on input is konec souboru' "printf 'int g /* \\377 */ ;' | '$cc' - >/dev/null"
+expect 0 '' "printf 'void main() { }\\n\\377 ;;; junk' | '$cc' - | grep -q _main"
 if [ "$(id -u)" -ne 0 ]; then
   cp "$work/ok.c" "$work/locked.c" && chmod 000 "$work/locked.c"
   expect 1 '^input file .*locked.c not fined $' "'$cc' '$work/locked.c'"

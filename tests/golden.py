@@ -1,18 +1,13 @@
 #!/usr/bin/env python3
-"""Golden outputs: what the compiler writes for fixed inputs, kept as data.
-
-Two kinds of golden file, both under tests/golden/:
+"""Golden outputs: what the compiler writes for fixed inputs, kept as data
+under tests/golden/:
   examples/NAME.s   the translation of examples/NAME.c
-  cases/NAME.txt    the results of the case file tests/cases/NAME.c: each
-                    case (a "//--- file.c" line, then its text) is compiled
-                    on its own as file.c; the golden file holds its exit
-                    status, standard error and, after a complete
+  cases/NAME.txt    for each case of tests/cases/NAME.c (a "//--- file.c"
+                    line, then its text, compiled on its own as file.c): its
+                    exit status, standard error and, after a complete
                     translation, standard output
 
-use: golden.py TARVELCC regenerate        rewrite every golden file
-     golden.py TARVELCC check GOLDEN      compare one golden file with a
-                                          fresh run (GOLDEN as listed by
-                                          "golden.py TARVELCC list")
+use: golden.py TARVELCC list|regenerate|check GOLDEN
 After a deliberate change of the compiler's output, run "regenerate" and
 review the diff line by line before committing it.
 """

@@ -1,40 +1,36 @@
 #!/usr/bin/env bash
 # Loads a generated ROM into an HDL simulator, reads every address back
 # through the clocked port and compares it with the hex image.
-#   hdl_test.sh verilog|vhdl IMAGE_TOOL TARVELCC PROGRAM.c|full
-# "full" is a program that fills every word of program memory.
+#   hdl_test.sh verilog|vhdl TARVEL PROGRAM.c|full
+# "full" is a program that fills every word of program memory. The ROM's
+# file name needs cleaning up: the test bench uses the name the file declares.
 set -euo pipefail
-lang=$1 tool=$2 cc=$3 source=$4
+lang=$1 tarvel=$2 source=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-program=$work/prog.psm
 if [ "$source" = full ]; then
-  for _ in $(seq 1024); do echo "ADD s1,01"; done > "$program"
+  for _ in $(seq 1024); do echo "ADD s1,01"; done > "$work/prog.psm"
 else
-  "$cc" "$source" > "$program"
+  "$tarvel" -S "$source" -o "$work/prog.psm"
 fi
 cd "$work"
-
-# A name that needs cleaning up checks that the sanitized name is what the
-# file declares.
-"$tool" hex < "$program" > prog.hex
-"$tool" "$lang" "7-seg.rom" < "$program" > rom.src
-name=$(sed -n 's/^\(module\|entity\) \([A-Za-z0-9_]*\).*/\2/p' rom.src | head -1)
+"$tarvel" prog.psm -o prog.hex
+ext=$([ "$lang" = verilog ] && echo v || echo vhd)
+"$tarvel" prog.psm -o "7-seg.rom.$ext"
+name=$(sed -n 's/^\(module\|entity\) \([A-Za-z0-9_]*\).*/\2/p' "7-seg.rom.$ext" | head -1)
 [ "$name" = rom_7_seg_rom ] || { echo "unexpected name '$name'"; exit 1; }
 
 if [ "$lang" = verilog ]; then
-  mv rom.src rom.v
   cat > tb.v <<TB
 module tb;
   reg clk = 0;
   reg [9:0] address = 0;
   wire [17:0] instruction;
   reg [17:0] expected [0:1023];
-  integer i, errors;
+  integer i, errors = 0;
   $name rom (.clk(clk), .address(address), .instruction(instruction));
   initial begin
     \$readmemh("prog.hex", expected);
-    errors = 0;
     for (i = 0; i < 1024; i = i + 1) begin
       address = i;
       #1 clk = 1;
@@ -49,19 +45,14 @@ module tb;
   end
 endmodule
 TB
-  iverilog -Wall -o tb rom.v tb.v
+  iverilog -Wall -o tb 7-seg.rom.v tb.v
   vvp -n tb | tee out
 else
-  mv rom.src rom.vhd
   cat > tb.vhd <<TB
 library ieee;
-use ieee.std_logic_1164.all;
-use ieee.numeric_std.all;
-use std.textio.all;
-
+use ieee.std_logic_1164.all, ieee.numeric_std.all, std.textio.all;
 entity tb is
 end entity tb;
-
 architecture test of tb is
   signal clk : std_logic := '0';
   signal address : std_logic_vector(9 downto 0) := (others => '0');
@@ -94,7 +85,7 @@ begin
   end process;
 end architecture test;
 TB
-  ghdl -a --std=08 rom.vhd tb.vhd
+  ghdl -a --std=08 7-seg.rom.vhd tb.vhd
   ghdl -e --std=08 tb
   ghdl -r --std=08 tb 2>&1 | tee out
 fi

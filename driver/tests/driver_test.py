@@ -1,23 +1,25 @@
 #!/usr/bin/env python3
 """The tarvel driver from the outside: what it writes, where, and with which
-status, for good and bad command lines and inputs.
+status, for good and bad command lines and inputs; the memory budget; and
+#define, #include and #if through the system's C preprocessor (left out
+where there is none).
 
-use: driver_test.py TARVEL TARVELCC SOURCE_DIR
+use: driver_test.py TARVEL TARVELCC TARVELSIM SOURCE_DIR
 """
 import os
+import shutil
 import subprocess
 import sys
 import tempfile
 import unittest
 
-from scratch import ScratchCase
-
-TARVEL, TARVELCC, SOURCE = (os.path.abspath(p) for p in sys.argv[1:4])
+TARVEL, TARVELCC, TARVELSIM, SOURCE = (os.path.abspath(p) for p in sys.argv[1:5])
 EXAMPLES = os.path.join(SOURCE, "examples")
+SOURCES = [os.path.join(EXAMPLES, n) for n in sorted(os.listdir(EXAMPLES)) if n.endswith(".c")]
 
 
-def run(*args, cwd=None, stdin=None):
-    return subprocess.run([TARVEL, *args], cwd=cwd, input=stdin, capture_output=True)
+def run(*args, cwd=None, stdin=None, env=None):
+    return subprocess.run([TARVEL, *args], cwd=cwd, input=stdin, capture_output=True, env=env)
 
 
 def words_of(fmt, text):
@@ -27,10 +29,9 @@ def words_of(fmt, text):
         assert lines[0] == "@00000000"
         lines = lines[1:]
     if fmt == "mif":
-        body = lines[lines.index("BEGIN") + 1:lines.index("END;")]
         assert lines[:4] == ["DEPTH = 1024;", "WIDTH = 18;", "ADDRESS_RADIX = HEX;", "DATA_RADIX = HEX;"]
         words = []
-        for n, row in enumerate(body):
+        for n, row in enumerate(lines[lines.index("BEGIN") + 1:lines.index("END;")]):
             address, values = row.rstrip(";").split(" : ")
             assert int(address, 16) == 8 * n
             words += values.split()
@@ -39,17 +40,38 @@ def words_of(fmt, text):
     return [int(w, 16) for w in lines]
 
 
-class Driver(ScratchCase):
+class Scratch(unittest.TestCase):
+    def setUp(self):
+        self.dir = tempfile.TemporaryDirectory()
+        self.cwd = self.dir.name
+
+    def tearDown(self):
+        self.dir.cleanup()
+
+    def write(self, name, text):
+        """Writes a file below the scratch folder; returns its path."""
+        path = os.path.join(self.cwd, name)
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        with open(path, "w") as f:
+            f.write(text)
+        return path
+
+    def read(self, name):
+        with open(os.path.join(self.cwd, name)) as f:
+            return f.read()
 
     def assertOnlyFiles(self, *names):
         self.assertEqual(sorted(os.listdir(self.cwd)), sorted(names))
 
-    def test_assembly_is_what_the_compiler_writes(self):
-        for name in sorted(os.listdir(EXAMPLES)):
-            if name.endswith(".c"):
-                src = os.path.join(EXAMPLES, name)
-                want = subprocess.run([TARVELCC, src], capture_output=True).stdout
-                self.assertEqual(run("-S", src, "-o", "-").stdout, want, name)
+
+class Driver(Scratch):
+    def test_assembly_is_what_the_compiler_writes_and_O_shrinks_it(self):
+        for src in SOURCES:
+            want = subprocess.run([TARVELCC, src], capture_output=True).stdout
+            self.assertEqual(run("-S", src, "-o", "-").stdout, want, src)
+            self.assertNotEqual(run("-O", "-S", src, "-o", "-").stdout, want, src)
+            plain, small = (run(*flags, "--size", src, "-o", os.path.join(self.cwd, "x.hex")) for flags in ([], ["-O"]))
+            self.assertLess(int(small.stderr.split()[2]), int(plain.stderr.split()[2]), src)
         # A translation error: the same message text, status and partial output.
         src = self.write("bad.c", "char g;\nvoid main() {\n  g = 1;\n  *g = 2 + &3;\n}\n")
         want = subprocess.run([TARVELCC, src], capture_output=True)
@@ -58,54 +80,32 @@ class Driver(ScratchCase):
         self.assertEqual(got.stderr.decode(), want.stderr.decode().replace(":4: ", ":4:14: error: ", 1) +
                          "  *g = 2 + &3;\n" + " " * 13 + "^\n")
 
-    def test_optimized_builds_are_smaller(self):
-        for name in sorted(os.listdir(EXAMPLES)):
-            if not name.endswith(".c"):
-                continue
-            src = os.path.join(EXAMPLES, name)
-            plain, small = (run(*flags, "--size", src, "-o", os.path.join(self.cwd, "x.hex"))
-                            for flags in ([], ["-O"]))
-            words = [int(r.stderr.split()[2]) for r in (plain, small)]
-            self.assertLess(words[1], words[0], name)
-            self.assertNotEqual(run("-O", "-S", src, "-o", "-").stdout, run("-S", src, "-o", "-").stdout)
-
     def test_default_output_and_formats_agree(self):
         blink = os.path.join(EXAMPLES, "blink.c")
         self.assertEqual(run(blink, cwd=self.cwd).returncode, 0)
         self.assertOnlyFiles("blink.hex")
-        with open(os.path.join(self.cwd, "blink.hex")) as f:
-            hexwords = words_of("hex", f.read())
+        hexwords = words_of("hex", self.read("blink.hex"))
         self.assertEqual(hexwords[:2], [0x00F3F, 0x3003E])  # LOAD sF,3F; CALL _main
-        for out, fmt in (("b.mem", "mem"), ("b.mif", "mif"), ("b.txt", "mif")):
-            extra = ["--format=mif"] if out == "b.txt" else []
+        for out, fmt, extra in (("b.mem", "mem", []), ("b.mif", "mif", []), ("b.txt", "mif", ["--format=mif"])):
             self.assertEqual(run(blink, "-o", out, *extra, cwd=self.cwd).returncode, 0)
-            with open(os.path.join(self.cwd, out)) as f:
-                self.assertEqual(words_of(fmt, f.read()), hexwords, out)
+            self.assertEqual(words_of(fmt, self.read(out)), hexwords, out)
         run(blink, "-o", "prog.v", cwd=self.cwd)
         run(blink, "-o", "prog.vhd", cwd=self.cwd)
-        with open(os.path.join(self.cwd, "prog.v")) as f:
-            self.assertIn("module prog", f.read())
-        with open(os.path.join(self.cwd, "prog.vhd")) as f:
-            self.assertIn("entity prog is", f.read())
+        self.assertIn("module prog", self.read("prog.v"))
+        self.assertIn("entity prog is", self.read("prog.vhd"))
 
-    def test_assembly_input_and_listing(self):
+    def test_assembly_input_listing_and_standard_input(self):
         psm = self.write("p.psm", "start: LOAD s0,01\n  JUMP start ; loop\n")
         r = run(psm, "--listing=p.lst", cwd=self.cwd)
         self.assertEqual(r.returncode, 0, r.stderr)
-        with open(os.path.join(self.cwd, "p.hex")) as f:
-            self.assertEqual(f.read().split()[:3], ["00001", "34000", "00000"])
-        with open(os.path.join(self.cwd, "p.lst")) as f:
-            listing = f.read()
-        self.assertRegex(listing, r"000\s+00001\s+.*start: LOAD s0,01")
-        self.assertRegex(listing, r"001\s+34000\s+.*JUMP start ; loop")
+        self.assertEqual(self.read("p.hex").split()[:3], ["00001", "34000", "00000"])
+        self.assertRegex(self.read("p.lst"), r"000\s+00001\s+.*start: LOAD s0,01\n001\s+34000\s+.*JUMP start ; loop")
         bad = self.write("q.psm", "LOAD s0,01\nFOO s1\n")
         r = run(bad, cwd=self.cwd)
         self.assertEqual((r.returncode, r.stderr.decode()), (1, bad + ":2: error: unknown mnemonic 'FOO'\n"))
-
-    def test_standard_input(self):
-        r = run("-", "--size", cwd=self.cwd, stdin=b"void main() { }\n")
-        self.assertEqual(r.returncode, 0)
-        self.assertOnlyFiles("a.hex")
+        os.remove(bad)
+        self.assertEqual(run("-", "--size", cwd=self.cwd, stdin=b"void main() { }\n").returncode, 0)
+        self.assertOnlyFiles("a.hex", "p.hex", "p.lst", "p.psm")
         r = run("-", "-S", "-o", "-", stdin=b"void main() { x = 1; }\n")
         self.assertEqual(r.stderr, b"<stdin>:1:17: error: var or const \"x\" is not declared\n"
                                    b"void main() { x = 1; }\n" + b" " * 16 + b"^\n")
@@ -115,31 +115,25 @@ class Driver(ScratchCase):
             "c.c": "void main() { x = 1; }\n",                       # compile error
             "a.c": "void main() { asm {\n FOO s0\n} }\n",            # assembler error
             "big.c": "char g;\nvoid main() {\n" + "  g = g * 3;\n" * 400 + "}\n",  # too large
+            "v.psm": "ADDRESS 3FE\nLOAD s0,01\nLOAD s0,02\nADDRESS 3FF\nJUMP 000\n",  # over the vector
         }
         for name, text in cases.items():
             src = self.write(name, text)
             for args in ([], ["-S"], ["--listing=l.lst"]):
-                if name != "c.c" and args == ["-S"]:
-                    continue
-                r = run(src, *args, cwd=self.cwd)
-                self.assertEqual(r.returncode, 1, (name, args))
-                self.assertOnlyFiles(*cases.keys() & set(os.listdir(self.cwd)))
-        r = run(os.path.join(self.cwd, "big.c"), cwd=self.cwd)
+                if name == "c.c" or args != ["-S"]:
+                    r = run(src, *args, cwd=self.cwd)
+                    self.assertEqual(r.returncode, 1, (name, args))
+                    self.assertOnlyFiles(*cases.keys() & set(os.listdir(self.cwd)))
+        r = run("big.c", cwd=self.cwd)
         self.assertIn("error: the program needs", r.stderr.decode())
         self.assertIn("note: -O makes the code smaller", r.stderr.decode())
+        self.assertEqual(run("-S", "big.c", "-o", "-", cwd=self.cwd).returncode, 0)  # text only: no budget
+        self.assertIn("v.psm:5: error: the code reaches the interrupt vector at 3FF", run("v.psm", cwd=self.cwd).stderr.decode())
         r = run(os.path.join(self.cwd, "nowhere.c"))
-        self.assertEqual((r.returncode, r.stderr), (1, b"tarvel: error: input file " +
-                                                    os.path.join(self.cwd, "nowhere.c").encode() + b" not fined \n"))
-
-    def test_code_reaching_the_vector(self):
-        psm = self.write("v.psm", "ADDRESS 3FE\nLOAD s0,01\nLOAD s0,02\nADDRESS 3FF\nJUMP 000\n")
-        r = run(psm, cwd=self.cwd)
-        self.assertEqual(r.returncode, 1)
-        self.assertIn(":5: error: the code reaches the interrupt vector at 3FF", r.stderr.decode())
-        self.assertOnlyFiles("v.psm")
+        self.assertEqual((r.returncode, r.stderr.decode()),
+                         (1, "tarvel: error: input file %s/nowhere.c not fined \n" % self.cwd))
 
     def test_bad_command_lines(self):
-        hint = "Try 'tarvel --help' for more information.\n"
         cases = [
             (["-x", "a.c"], "unknown option '-x'"),
             (["a.c", "-o"], "missing file name after '-o'"),
@@ -150,52 +144,111 @@ class Driver(ScratchCase):
         ]
         for args, message in cases:
             r = run(*args)
-            self.assertEqual((r.returncode, r.stderr.decode()), (2, "tarvel: error: " + message + "\n" + hint))
+            self.assertEqual((r.returncode, r.stderr.decode()),
+                             (2, "tarvel: error: " + message + "\nTry 'tarvel --help' for more information.\n"))
         self.assertIn(b"usage: tarvel", run("--help").stdout)
         self.assertEqual(run("--version").returncode, 0)
 
 
-class Budget(unittest.TestCase):
-    def example(self, name):
-        with open(os.path.join(EXAMPLES, name)) as f:
-            return f.read()
-
+class Budget(Scratch):
     def size(self, text):
-        with tempfile.TemporaryDirectory() as d:
-            src = os.path.join(d, "t.c")
-            with open(src, "w") as f:
-                f.write(text)
-            r = run(src, "--size", "-o", os.path.join(d, "t.hex"))
-            return r.returncode, r.stderr.decode()
+        r = run(self.write("t.c", text), "--size", "-o", os.path.join(self.cwd, "t.hex"))
+        self.assertEqual(r.returncode, 0, text[:50])
+        return r.stderr.decode()
 
     def test_examples(self):
-        for name in sorted(os.listdir(EXAMPLES)):
-            if name.endswith(".c"):
-                status, report = self.size(self.example(name))
-                self.assertEqual(status, 0, name)
-                self.assertTrue(report.startswith("program memory: "), report)
-                self.assertNotIn("warning", report)
-        status, report = self.size(self.example("irq.c"))
-        self.assertEqual(status, 0)
-        self.assertRegex(report, r"program memory: 59 of 1024 words")
-        for row in ("start-up code", "interrupt entry", "my_irq", "main", "interrupt vector"):
-            self.assertIn(row, report)
-        self.assertIn("data memory: 4 of 64 bytes of statics", report)
-        self.assertIn("(main; interrupt +1)", report)
-        self.assertIn("call stack: up to 3 of 31 return addresses", report)
-        status, report = self.size(self.example("pid.c"))
-        self.assertIn("data stack: up to 14 of 54 bytes (main > pid_step > clamp), 40 left", report)
-        self.assertRegex(report, r"div16x16 +35  run-time routine")
+        for src in SOURCES:
+            with open(src) as f:
+                report = self.size(f.read())
+            self.assertTrue(report.startswith("program memory: ") and "warning" not in report, report)
+            if src.endswith("irq.c"):
+                self.assertRegex(report, r"program memory: 59 of 1024 words")
+                for row in ("start-up code", "interrupt entry", "my_irq", "main", "interrupt vector",
+                            "data memory: 4 of 64 bytes of statics", "(main; interrupt +1)",
+                            "call stack: up to 3 of 31 return addresses"):
+                    self.assertIn(row, report)
+            if src.endswith("pid.c"):
+                self.assertIn("data stack: up to 14 of 54 bytes (main > pid_step > clamp), 40 left", report)
+                self.assertRegex(report, r"div16x16 +35  run-time routine")
 
     def test_stack_warnings(self):
-        status, report = self.size("char n;\nvoid f() { n = n - 1; if (n) f(); }\nvoid main() { n = 3; f(); }\n")
-        self.assertEqual(status, 0)
+        report = self.size("char n;\nvoid f() { n = n - 1; if (n) f(); }\nvoid main() { n = 3; f(); }\n")
         self.assertIn("warning: the data stack has no bound: f is recursive [-Wstack]", report)
         self.assertIn("warning: the call stack has no bound: f is recursive [-Wcall-depth]", report)
         calls = "".join("void f%d() { int a; f%d(); }\n" % (i, i - 1) for i in range(1, 40))
-        status, report = self.size("void f0() { }\n" + calls + "void main() { f39(); }\n")
+        report = self.size("void f0() { }\n" + calls + "void main() { f39(); }\n")
         self.assertIn("warning: the call stack can overflow: up to 41 return addresses of 31", report)
         self.assertIn("warning: the data stack can overflow: up to 119 bytes, 64 free", report)
+
+
+@unittest.skipUnless(shutil.which("cpp"), "no C preprocessor on the PATH")
+class Preprocessor(Scratch):
+    def error(self, *args):
+        r = run(*args, "-S", "-o", os.path.join(self.cwd, "out.psm"))
+        self.assertEqual(r.returncode, 1, r.stderr)
+        self.assertFalse(os.path.exists(os.path.join(self.cwd, "out.psm")))
+        return r.stderr.decode()
+
+    def test_board_variants_run_in_the_simulator(self):
+        chaser = os.path.join(EXAMPLES, "board", "chaser.c")
+        for flags, port, steps in (([], "02", 17), (["-DBOARD_B"], "04", 9)):
+            psm = os.path.join(self.cwd, "chaser.psm")
+            self.assertEqual(run(*flags, "-S", chaser, "-o", psm).returncode, 0)
+            sim = subprocess.run([TARVELSIM, "--dump", psm], capture_output=True, text=True)
+            self.assertEqual(sim.returncode, 0, sim.stderr)
+            writes = [l for l in sim.stdout.splitlines() if len(l) == 5 and l[2] == " "]
+            self.assertEqual(len(writes), steps)
+            self.assertTrue(all(w.startswith(port + " ") for w in writes), writes)
+            self.assertIn("steps = %d" % steps, sim.stdout)
+
+    def test_markers_name_the_original_file_and_line(self):
+        self.write("inc/bad.h", "void f() { x = 1; }\n")
+        main = self.write("first.c", "#include \"inc/bad.h\"\nvoid main() { }\n")
+        self.assertIn(os.path.join(self.cwd, "inc/bad.h") + ":1:", self.error(main))
+        main = self.write("blank.c", "#define N 1\nchar g;\n" + "\n" * 30 + "void main() { g = N + y; }\n")
+        err = self.error(main)
+        self.assertIn(main + ":33:", err)
+        self.assertIn("\nvoid main() { g = N + y; }\n", err)  # the line as written, not as expanded
+        self.write("body.h", "  g = 1;\n  g = 2;\n")
+        main = self.write("mid.c", "char g;\nvoid main() {\n#include \"body.h\"\n  g = z;\n}\n")
+        self.assertIn(main + ":4:", self.error(main))
+
+    def test_asm_blocks_pass_unchanged(self):
+        body = "char g;\nvoid main() {\n  asm {\n    LOAD s0,01 ; don't // keep\n    LOAD s1,G // not C\n  }\n  g = 1;\n}\n"
+        want = subprocess.run([TARVELCC, self.write("plain.c", body)], capture_output=True).stdout
+        r = run("-S", self.write("macro.c", "#define G 7\n" + body), "-o", "-")
+        self.assertEqual((r.returncode, r.stdout), (0, want))
+        self.assertIn(b"    LOAD s0,01 ; don't // keep\n    LOAD s1,G // not C\n", want)
+        # Directives inside a block still choose between its lines.
+        chosen = self.write("chosen.c", "void main() {\n  asm {\n#ifdef FAST\n    LOAD s0,01\n#else\n"
+                                        "    LOAD s0,02\n#endif\n  }\n}\n")
+        self.assertIn(b"LOAD s0,01", run("-DFAST", "-S", chosen, "-o", "-").stdout)
+        self.assertIn(b"LOAD s0,02", run("-S", chosen, "-o", "-").stdout)
+
+    def test_options_reach_the_preprocessor(self):
+        self.write("hdr/port.h", "#define PORT 5\n")
+        main = self.write("opt.c", "#include <port.h>\nchar g;\nvoid main() { g = PORT + EXTRA + __TARVEL__; }\n")
+        r = run("-E", "-Ihdr", "-DEXTRA=3", main, cwd=self.cwd)
+        self.assertEqual(r.returncode, 0, r.stderr)
+        self.assertIn("g = 5 + 3 + 1;", r.stdout.decode())
+        self.assertIn("@%s:1:\nchar g;" % main, r.stdout.decode())
+        self.assertIn(b"LOAD    s2,09", run("-S", "-Ihdr", "-DEXTRA=3", main, "-o", "-", cwd=self.cwd).stdout)
+        # -U undoes a -D given before it.
+        err = self.error("-I", os.path.join(self.cwd, "hdr"), "-DEXTRA=3", "-UEXTRA", main)
+        self.assertIn('var or const "EXTRA" is not declared', err)
+
+    def test_preprocessor_errors(self):
+        err = self.error(self.write("miss.c", "#include \"missing.h\"\nvoid main() { }\n"))
+        self.assertRegex(err, r"miss\.c:1:10: error: missing\.h: No such file or directory")
+        self.assertNotIn("compilation terminated", err)
+        main = self.write("open.c", "#if 1\nvoid main() { }\n")
+        self.assertIn("error: unterminated #if", self.error(main))
+        self.assertEqual(self.error("--cpp=/no/such/cpp", main),
+                         "tarvel: error: cannot run the C preprocessor '/no/such/cpp': "
+                         "No such file or directory (install one, or name it with --cpp=CMD)\n")
+        env = dict(os.environ, CPP="/no/such/cpp2")
+        self.assertIn(b"'/no/such/cpp2'", run("-S", main, "-o", "-", env=env).stderr)
+        self.assertIn(b"unterminated #if", run("--cpp=cpp", "-S", main, "-o", "-", env=env).stderr)
 
 
 if __name__ == "__main__":

@@ -28,9 +28,7 @@ def sim(*args, stdin=None):
 class Scratch(unittest.TestCase):
     def setUp(self):
         self.dir = tempfile.TemporaryDirectory()
-
-    def tearDown(self):
-        self.dir.cleanup()
+        self.addCleanup(self.dir.cleanup)
 
     def file(self, name, text):
         path = os.path.join(self.dir.name, name)
@@ -50,8 +48,7 @@ class CLines(Scratch):
         self.assertRegex(err, r"f\.c:2 \(f\.psm:\d+\): fault: call stack overflow")
         _, out, _ = sim("--trace", "--steps", "12", BLINK)
         self.assertTrue(out.splitlines()[-1].endswith("blink.c:25"))
-
-    def test_c_errors_print_as_the_driver_prints_them(self):
+        # C errors print as the driver prints them.
         status, _, err = sim(self.file("bad.c", "void main() {\n  x = 1;\n}\n"))
         self.assertEqual(status, 1)
         self.assertRegex(err, r"^\S*bad\.c:2: error: ")
@@ -206,8 +203,7 @@ class Waveform(Scratch):
         self.assertEqual(half, {7002160000})  # 350108 cycles of 20 ns: the LED period is 14.004 ms
         self.assertEqual([v for _, v in changes["led"]][:3], ["00000000", "00000001", "00000000"])
         self.assertEqual(changes["irq"][:2], [(0, "0"), (20000000000, "1")])  # never taken: held
-
-    def test_waveform_needs_vcd_and_is_not_left_half_written(self):
+        # --vcd-irq needs --vcd; an unwritable waveform is an error.
         self.assertEqual(sim("--vcd-irq", BLINK)[0], 2)
         status, _, err = sim("--steps", "10", "--vcd", "/nonexistent/b.vcd", BLINK)
         self.assertEqual(status, 1)

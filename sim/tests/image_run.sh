@@ -3,17 +3,16 @@
 # mem images of its words, and requires the same run: output, registers,
 # data memory and exit status (the globals need the text's memory map and
 # are left out).
-#   image_run.sh TARVELCC TARVELSIM IMAGE_TOOL PROGRAM.c...
+#   image_run.sh TARVEL TARVELSIM PROGRAM.c...
 set -u
-cc=$1 sim=$2 tool=$3
-shift 3
+tarvel=$1 sim=$2
+shift 2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failed=0
 for src in "$@"; do
-  "$cc" "$src" > "$work/p.psm" || { echo "FAIL $src: does not compile"; failed=1; continue; }
-  "$tool" hex < "$work/p.psm" > "$work/p.hex"
-  "$tool" mem < "$work/p.psm" > "$work/p.mem"
+  "$tarvel" -S "$src" -o "$work/p.psm" && "$tarvel" "$work/p.psm" -o "$work/p.hex" &&
+    "$tarvel" "$work/p.psm" -o "$work/p.mem" || { echo "FAIL $src: does not build"; failed=1; continue; }
   for args in "" "--irq-every 37"; do
     for prog in p.psm p.hex p.mem; do
       # shellcheck disable=SC2086

@@ -44,31 +44,23 @@ void main() { p = 0; }
 //--- shift.c
 char c; char y;
 void main() {
-  c <<= y;
-}
-void later() {
-}
+  c <<= y; }
+void later() {}
 //--- ptr.c
 int *p;
 void main() {
-  p *= 2;
-}
-void later() {
-}
+  p *= 2; }
+void later() {}
 //--- array.c
 int a[2];
 void main() {
-  ++a;
-}
-void later() {
-}
+  ++a; }
+void later() {}
 //--- error-const.c
 const char K = 1;
 void main() {
-  ++K;
-}
-void later() {
-}
+  ++K; }
+void later() {}
 //--- a01-unknown-type.c
 int a;
 struct s x;
@@ -101,8 +93,7 @@ int x = y;
 //--- a13-static-init-missing.c
 void f() {
   static char c =
-  ;
-}
+  ; }
 //--- a14-missing-semicolon-ident.c
 int a b;
 //--- a15-missing-semicolon-eof.c
@@ -138,8 +129,7 @@ void f() {}
 void f();
 //--- b09-param-and-local.c
 void f(int a) {
-  char a;
-}
+  char a; }
 //--- b10-param-named-like-function.c
 void f(int f) {}
 //--- b11-long-names.c
@@ -148,8 +138,7 @@ int abcdefghijklmnopqrstuvwxyz01234_other;
 //--- b12-undeclared.c
 int x;
 void main() {
-  x = y;
-}
+  x = y; }
 //--- c01-definition-not-first.c
 int a,
 
@@ -170,90 +159,72 @@ char c, d,
   e;
 //--- e01-missing-before.c
 int x; void main() {
-  x = +1;
-}
+  x = +1; }
 //--- e02-missing-after-assign.c
 int x; void main() {
-  x = ;
-}
+  x = ; }
 //--- e03-missing-after-unary.c
 int x; void main() {
   x = 1;
-  *;
-}
+  *; }
 //--- e04-missing-after-andand.c
 int x; void main() {
-  x = x && ;
-}
+  x = x && ; }
 //--- e05-missing-before-comma.c
 int x; void main() {
-  x = (, x);
-}
+  x = (, x); }
 //--- e07-missing-before-compound.c
 int x; void main() {
-  += x;
-}
+  += x; }
 //--- e08-cast-pointer-to-const.c
 int x; void main() {
-  x = (const int *) x;
-}
+  x = (const int *) x; }
 //--- e09-cast-pointer-to-pointer.c
 int x; void main() {
-  x = (int **) x;
-}
+  x = (int **) x; }
 //--- e10-missing-rpar.c
 int x; void main() {
-  x = (x + 1;
-}
+  x = (x + 1; }
 //--- e11-missing-rbracket.c
 int a[2]; void main() {
-  a[1 = 2;
-}
+  a[1 = 2; }
 //--- e12-second-index.c
 int a[2]; void main() {
-  a[1][0] = 2;
-}
+  a[1][0] = 2; }
 //--- e14-bracket-starts.c
 int x; void main() {
   x =
-  [1];
-}
+  [1]; }
 //--- e15-empty-index.c
 int a[2]; void main() {
   a
   [
 
-  ] = 1;
-}
+  ] = 1; }
 //--- e16-cast-without-operand.c
 int x; void main() {
   x = (char)
 
-  ;
-}
+  ; }
 //--- e17-call-a-number.c
 int x; void main() {
   x = 3
-  (1);
-}
+  (1); }
 //--- e18-call-a-constant.c
 const int K = 1;
 int x; void main() {
   x = K
-  (1);
-}
+  (1); }
 //--- s01-break-outside.c
 void main() {
   if (1)
   break
-  ;
-}
+  ; }
 //--- s02-continue-outside.c
 void main() {
   if (1)
   continue
-  ;
-}
+  ; }
 //--- s03-continue-in-switch.c
 void main() {
   while (1) switch (1) { case 1: continue; }
@@ -295,16 +266,13 @@ void main() {
     LOAD s0,01
 //--- s11-goto.c
 void main() {
-  goto end;
-}
+  goto end; }
 //--- s12-if-without-paren.c
 int x; void main() {
-  if x = 1;
-}
+  if x = 1; }
 //--- s14-lex-error-in-body.c
 int x; void main() {
-  x = "text";
-}
+  x = "text"; }
 //--- marked.c
 int a;
 @lib.c:120:int x;
@@ -384,8 +352,7 @@ void main() { ++a[++a[++a[++a[++a[++a[++a[++a[++a[0]]]]]]]]]; }
 //--- compound9.c
 int a[4];
 void main() {
-  a[a[a[a[a[a[a[a[a[0] += 1] += 1] += 1] += 1] += 1] += 1] += 1] += 1] += 1;
-}
+  a[a[a[a[a[a[a[a[a[0] += 1] += 1] += 1] += 1] += 1] += 1] += 1] += 1] += 1; }
 //--- escape-eol.c
 int g;
 void main() { g = '\
@@ -393,8 +360,7 @@ void main() { g = '\
 //--- unsupported-at.c
 void main()
 {
-@:x = ;
-}
+@:x = ; }
 //--- char-empty.c
 char c = '';
 //--- char-escape.c

@@ -10,24 +10,20 @@ unsigned char sp_start, sp_end;
 
 void main()
 {
-    char i;
-    char j;
+    char i, j;
     asm {
         STORE   sF,_sp_start
     }
-    sum_while = 0;
-    i = 1;
+    sum_while = 0; i = 1;
     while (i <= 10) {
         sum_while = sum_while + i;
         i++;
     }
-    sum_do = 0;
-    i = 20;
+    sum_do = 0; i = 20;
     do {
         sum_do = sum_do + 1;    // runs once although the condition is false
     } while (i < 10);
-    odd_sum = 0;
-    i = 0;
+    odd_sum = 0; i = 0;
     while (i < 10) {
         i++;
         if ((i & 1) == 0)

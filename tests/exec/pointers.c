@@ -17,35 +17,22 @@ void main()
     int *q;
     for (i = 0; i < 4; i++)
         buf[i] = i * 3;
-    p = buf;
-    p = p + 2;
-    c1 = *p;
-    *p = 42;
-    p++;
-    c2 = *p;
-    ibuf[0] = 1000;
-    ibuf[1] = -2;
-    ibuf[2] = -300;
+    p = buf; p = p + 2; c1 = *p; *p = 42; p++; c2 = *p;
+    ibuf[0] = 1000; ibuf[1] = -2; ibuf[2] = -300;
     ip = ibuf;
     ip = ip + 1;                // steps by one int: two bytes
-    i1 = *ip;
-    *ip = 500;
-    i2 = ip[1];
+    i1 = *ip; *ip = 500; i2 = ip[1];
     ip++;
     diff = ip - ibuf;           // in elements
-    p = buf;
-    p++;
-    p++;
+    p = buf; p++; p++;
     chain = *p = 7;             // the value of a store through a pointer
     chain2 = ibuf[0] = 1234;    // the value of a store to an element
     same = p == buf + 2;
     total = 0;
     for (i = 0; i < 2; i++)
         total = total + ibuf[i];
-    q = &target;
-    *q = 99;
+    q = &target; *q = 99;
     ip = ibuf;
     q = ip++;                   // the old value, recomputed by stepping back
-    post_old = q - ibuf;
-    post_new = ip - ibuf;
+    post_old = q - ibuf; post_new = ip - ibuf;
 }

@@ -7,13 +7,10 @@ char fall, dflt, wide, neg, uns;
 char classify(char c)
 {
     switch (c) {
-    case 'a':
-        return 1;
+    case 'a': return 1;
     case 'b':
-    case 'c':
-        return 2;
-    default:
-        return 3;
+    case 'c': return 2;
+    default: return 3;
     }
 }
 
@@ -25,59 +22,34 @@ void main()
     hits = 0;
     for (i = 0; i < 5; i++) {
         switch (i) {
-        case 1:
-            hits = hits + 1;
-            break;
-        case 2:
-            hits = hits + 20;
-            break;
-        case 4:
-            hits = hits + 1200;
-            break;
-        case 3:
-            hits = hits + 25;
-            break;
+        case 1: hits = hits + 1; break;
+        case 2: hits = hits + 20; break;
+        case 4: hits = hits + 1200; break;
+        case 3: hits = hits + 25; break;
         }
     }
     fall = 0;
     switch (2) {
-    case 1:
-        fall = fall + 8;
-    case 2:
-        fall = fall + 1;
-    case 3:
-        fall = fall + 2;
-    default:
-        fall = fall + 4;
+    case 1: fall = fall + 8;
+    case 2: fall = fall + 1;
+    case 3: fall = fall + 2;
+    default: fall = fall + 4;
     }
     dflt = classify('a') + classify('c') - classify('z') + 3;
     w = 300;
     switch (w) {
-    case 44:                    // the low byte of 300: must not match
-        wide = 1;
-        break;
-    case 300:
-        wide = 5;
-        break;
+    case 44: wide = 1; break;   // the low byte of 300: must not match
+    case 300: wide = 5; break;
     }
     i = -1;
     switch (i) {
-    case 1:
-        neg = 1;
-        break;
-    case -1:
-        neg = 2;
-        break;
+    case 1: neg = 1; break;
+    case -1: neg = 2; break;
     }
     uw = 65535;
     switch (uw) {
-    case 255:
-        uns = 1;
-        break;
-    case -1:                    // converted to the unsigned type: 65535
-        uns = 3;
-        break;
-    default:
-        uns = 2;
+    case 255: uns = 1; break;
+    case -1: uns = 3; break;    // converted to the unsigned type: 65535
+    default: uns = 2;
     }
 }

@@ -46,10 +46,8 @@ def warnings_in(stderr):
 class Warnings(unittest.TestCase):
     def setUp(self):
         self.dir = tempfile.TemporaryDirectory()
+        self.addCleanup(self.dir.cleanup)
         self.cwd = self.dir.name
-
-    def tearDown(self):
-        self.dir.cleanup()
 
     def compile(self, text, *args, image=False):
         path = os.path.join(self.cwd, "w.c")
