@@ -32,16 +32,10 @@ module tb;
   initial begin
     \$readmemh("prog.hex", expected);
     for (i = 0; i < 1024; i = i + 1) begin
-      address = i;
-      #1 clk = 1;
-      #1 clk = 0;
-      if (instruction !== expected[i]) begin
-        \$display("address %h: rom %h, image %h", i, instruction, expected[i]);
-        errors = errors + 1;
-      end
+      address = i; #1 clk = 1; #1 clk = 0;
+      if (instruction !== expected[i]) errors = errors + 1;
     end
-    if (errors == 0) \$display("PASS");
-    \$finish;
+    \$display("%0d words differ", errors);
   end
 endmodule
 TB
@@ -69,18 +63,10 @@ begin
       readline(image, l);
       hread(l, word);
       address <= std_logic_vector(to_unsigned(i, 10));
-      wait for 1 ns;
-      clk <= '1';
-      wait for 1 ns;
-      clk <= '0';
-      if instruction /= word(17 downto 0) then
-        report "address " & integer'image(i) & " differs" severity warning;
-        errors := errors + 1;
-      end if;
+      wait for 1 ns; clk <= '1'; wait for 1 ns; clk <= '0';
+      if instruction /= word(17 downto 0) then errors := errors + 1; end if;
     end loop;
-    if errors = 0 then
-      report "PASS";
-    end if;
+    report integer'image(errors) & " words differ";
     wait;
   end process;
 end architecture test;
@@ -89,4 +75,4 @@ TB
   ghdl -e --std=08 tb
   ghdl -r --std=08 tb 2>&1 | tee out
 fi
-grep -q PASS out
+grep -qE '(^|: )0 words differ$' out

@@ -1,13 +1,17 @@
-// Interrupts arrive while main keeps values in registers: the interrupt
-// entry must save whatever the handler and the function it calls change.
-// main's two counters keep b == 3 * a only if nothing disturbs them.
-// SIM-ARGS: --irq-every 23
-// EXPECT: ticks = 20
-// EXPECT: last = 40
+// Interrupts every few instructions while main keeps nine values in
+// registers and calls the function the handler calls: the entry saves only
+// what the handler, that function and the multiply routine may change,
+// into registers no other code is given.
+// SIM-ARGS: --irq-every 7
 // EXPECT: ok = 1
+// EXPECT: product = 740
+// EXPECT: last = 40
+// EXPECT: ticks = 20
 unsigned char ticks;
+unsigned char factor;
+unsigned int product;
 int last;
-char ok;
+unsigned char ok;
 
 int twice(int v)
 {
@@ -16,29 +20,39 @@ int twice(int v)
     return t;
 }
 
+/* Interrupts stay on until the twentieth. */
 char my_irq()
 {
-    char k;
-    k = ticks + 1;
-    ticks = k;
-    last = twice(k);
-    if (k == 20)
-        return 0;    /* the twentieth interrupt is the last */
-    return 1;
+    ticks++;
+    product = ticks * factor;
+    last = twice(ticks);
+    return ticks < 20;
 }
 
 void main()
 {
-    unsigned int a;
-    unsigned int b;
+    unsigned char a;
+    unsigned char b;
+    unsigned char c;
+    unsigned char d;
+    unsigned char e;
+    unsigned char f;
+    unsigned char g;
+    unsigned char h;
+    unsigned char n;
+    int y;
+    a = 0; b = 0; c = 0; d = 0; e = 0; f = 0; g = 0; h = 0; y = 0;
     ticks = 0;
-    a = 0;
-    b = 0;
+    factor = 37;
     IRQ_ON;
-    while (ticks < 20) {
-        a = a + 1;
-        b = twice(b) - b + 3;
+    for (n = 0; n < 30; n++) {
+        a = a + 1; b = b + 2; c = c + 3; d = d + 4;
+        e = e + 5; f = f + 6; g = g + 7; h = h + 8;
+        y = twice(y) - y + 3;
     }
+    while (ticks < 20)
+        ;
     IRQ_OFF;
-    ok = b == a + a + a;
+    ok = b == a + a && c == a + b && d == b + b && e == c + b &&
+         f == c + c && g == d + c && h == d + d && n == 30 && y == 90;
 }

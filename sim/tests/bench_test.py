@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """tarvelsim as a bench: C lines, breakpoints, watches, the prompt, cycles
-and time, timed input, interrupts and the waveform, on compiled examples.
+and time, timed input, interrupts, the waveform and word images, on
+compiled examples.
 
 use: bench_test.py TARVELSIM TARVEL SOURCE_DIR [VCD2FST]
 With VCD2FST (from the waveform viewer's package) only the round trip
@@ -18,6 +19,7 @@ SIM, TARVEL, SOURCE = (os.path.abspath(p) for p in sys.argv[1:4])
 VCD2FST = sys.argv[4] if len(sys.argv) > 4 else None
 EX = os.path.join(SOURCE, "examples")
 BLINK = os.path.join(EX, "blink.c")
+SOURCES = [os.path.join(EX, n) for n in sorted(os.listdir(EX)) if n.endswith(".c")]
 
 
 def sim(*args, stdin=None):
@@ -130,9 +132,10 @@ class TimeAndPorts(Scratch):
 
     def test_timed_input_is_held_and_missing_values_warned_once(self):
         prog = self.file("p.psm", self.LOOP)
-        script = self.file("in.txt", "01 07\nat 20 cycles port 01 = 3B\nat 1us port 01=3A ; 10 cycles\n")
+        script = self.file("in.txt", "01 07\nat 20 cycles port 01 = 3B\nat 1us port 01=3A ; 10 cycles\n"
+                                    "at 20 cycles port 01 = 3C ; the later line wins\n")
         status, out, err = sim("--clock", "10MHz", "--cycles", "36", "--in", script, prog)
-        self.assertEqual(out.split(), "10 07 10 00 10 3A 10 3A 10 3B 10 3B".split())
+        self.assertEqual(out.split(), "10 07 10 00 10 3A 10 3A 10 3C 10 3C".split())
         self.assertEqual(err.count("warning: INPUT from port 01"), 1)
         _, out, _ = sim("--stamps", "--clock", "10MHz", "--cycles", "8", "--in", script, prog)
         self.assertEqual(out.splitlines()[0], "10 07  @ cycle 2 (200 ns)")
@@ -210,6 +213,20 @@ class Waveform(Scratch):
         self.assertIn("cannot write the waveform", err)
 
 
+class Images(Scratch):
+    def test_hex_and_mem_images_run_like_the_text(self):
+        # Output, registers, data memory and status; the globals need the
+        # text's memory map.
+        psm, *images = (os.path.join(self.dir.name, "p." + ext) for ext in ("psm", "hex", "mem"))
+        for src, args in ((src, args) for src in SOURCES for args in ([], ["--irq-every", "37"])):
+            for out in [psm] + images:
+                subprocess.run([TARVEL, *(["-S", src] if out == psm else [psm]), "-o", out], check=True)
+            runs = [sim("--dump", "--steps", "200000", *args, p) for p in [psm] + images]
+            for image, (status, out, _) in zip(images, runs[1:]):
+                self.assertEqual((status, out.split("globals:")[0]), (runs[0][0], runs[0][1].split("globals:")[0]),
+                                 (src, image, args))
+
+
 class RoundTrip(Scratch):
     def test_viewer_tools_read_the_dump_back(self):
         vcd, fst = (os.path.join(self.dir.name, n) for n in ("b.vcd", "b.fst"))
@@ -226,6 +243,6 @@ class RoundTrip(Scratch):
 
 if __name__ == "__main__":
     tests = unittest.defaultTestLoader.loadTestsFromTestCase
-    cases = [RoundTrip] if VCD2FST else [CLines, Stops, Prompt, TimeAndPorts, Waveform]
+    cases = [RoundTrip] if VCD2FST else [CLines, Stops, Prompt, TimeAndPorts, Waveform, Images]
     result = unittest.TextTestRunner(verbosity=1).run(unittest.TestSuite(map(tests, cases)))
     sys.exit(not result.wasSuccessful())

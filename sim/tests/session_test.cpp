@@ -1,7 +1,6 @@
 // The bench's pieces where a hand-written program reaches cases the
 // examples do not: a C line split by calls, code after the last function,
-// timed input lines in any order, frequencies and the waveform's
-// identifiers and time axis. The rest runs from the outside in bench_test.py.
+// frequencies and the waveform's identifiers and time axis. The rest runs from the outside in bench_test.py.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -74,18 +73,6 @@ TEST(Clock, FrequenciesAndTimes) {
   EXPECT_THROW(parseTime("3", "us", 0), std::invalid_argument);  // no clock
   EXPECT_THROW(parseTime("3ms", "ms", 1e6), std::invalid_argument);
   EXPECT_EQ(formatTime(350108 * 2, 50e6), "14.0043 ms");
-}
-
-TEST(Ports, TimedValuesAreHeldInTimeOrder) {
-  std::ostringstream out;
-  ScriptPorts ports(out);
-  ports.loadScript("at 30 cycles port 01 = 03\n01 AA\nat 10 cycles port 01 = 01\n"
-                   "at 30 cycles port 01 = 04  ; the later line wins\n");
-  auto at = [&](uint64_t c) { ports.cycle = c; return ports.input(1); };
-  EXPECT_EQ(at(0), 0xAA);  // the plain value first, whatever the cycle
-  EXPECT_EQ(at(9), 0x00);
-  EXPECT_EQ(at(29), 0x01);
-  EXPECT_EQ(at(1000), 0x04);
 }
 
 TEST(Waveform, IdentifiersStayDistinctAndTimeIsExact) {
