@@ -122,10 +122,6 @@ class Driver(Scratch):
         self.assertEqual(r.returncode, 0, r.stderr)
         self.assertEqual(self.read("p.hex").split()[:3], ["00001", "34000", "00000"])
         self.assertRegex(self.read("p.lst"), r"000\s+00001\s+.*start: LOAD s0,01\n001\s+34000\s+.*JUMP start ; loop")
-        bad = self.write("q.psm", "LOAD s0,01\nFOO s1\n")
-        r = run(bad, cwd=self.cwd)
-        self.assertEqual((r.returncode, r.stderr.decode()), (1, bad + ":2: error: unknown mnemonic 'FOO'\n"))
-        os.remove(bad)
         self.assertEqual(run("-", "--size", cwd=self.cwd, stdin=b"void main() { }\n").returncode, 0)
         self.assertOnlyFiles("a.hex", "p.hex", "p.lst", "p.psm")
 
@@ -267,10 +263,9 @@ class Warnings(Scratch):
 
     def test_message_layout(self):
         # FILE:LINE:COLUMN, the source line, a caret that keeps the line's tabs.
-        r = self.compile("char t;\nvoid main() {\n\tif (t < 0) t = 1;\n}\n")
-        path = os.path.join(self.cwd, "w.c")
-        self.assertEqual(r.stderr.decode().splitlines()[1:], ["\tif (t < 0) t = 1;", "\t         ^"])
-        self.assertTrue(r.stderr.decode().startswith(path + ":3:11: warning: '<' compares as unsigned"))
+        lines = self.compile("char t;\nvoid main() {\n\tif (t < 0) t = 1;\n}\n").stderr.decode().splitlines()
+        self.assertEqual(lines[1:], ["\tif (t < 0) t = 1;", "\t         ^"])
+        self.assertTrue(lines[0].startswith(os.path.join(self.cwd, "w.c") + ":3:11: warning: '<' compares as unsigned"))
         # A line marker names another file: its line is read from disk, or left out.
         self.write("inc.c", "\nchar k = 1;\n")
         r = run("-S", "-o", "-", "-", cwd=self.cwd, stdin=b"@inc.c:2:char k = 1;\n@gone.c:7:char m = 1;\n")

@@ -110,8 +110,6 @@ class Debugging(Scratch):
 
 
 class TimeAndPorts(Scratch):
-    LOOP = "loop: INPUT s0,01\n OUTPUT s0,10\n JUMP loop\n"
-
     def test_cycles_and_clock(self):
         status, _, err = sim("--clock", "50MHz", "--cycles", "1000", "--dump", BLINK)
         self.assertEqual(status, 4)
@@ -121,7 +119,7 @@ class TimeAndPorts(Scratch):
         self.assertEqual(sim("--clock", "fast", BLINK)[0], 2)
 
     def test_timed_input_is_held_and_missing_values_warned_once(self):
-        prog = self.file("p.psm", self.LOOP)
+        prog = self.file("p.psm", "loop: INPUT s0,01\n OUTPUT s0,10\n JUMP loop\n")
         script = self.file("in.txt", "01 07\nat 20 cycles port 01 = 3B\nat 1us port 01=3A ; 10 cycles\n"
                                     "at 20 cycles port 01 = 3C ; the later line wins\n")
         status, out, err = sim("--clock", "10MHz", "--cycles", "36", "--in", script, prog)
