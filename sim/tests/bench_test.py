@@ -34,12 +34,13 @@ class Scratch(unittest.TestCase):
             f.write(text)
         return path
 
+    def read(self, path):
+        with open(path) as f:
+            return f.read()
+
 
 class Debugging(Scratch):
     def test_stops_faults_and_trace_name_the_c_line(self):
-        status, out, _ = sim("--break", "main", BLINK)
-        self.assertEqual(status, 5)
-        self.assertRegex(out, r"main at \S*blink\.c:22 \(blink\.psm:\d+\), address 0[0-9A-F]{2}")
         bad = self.file("f.c", "char n;\nvoid down() { n = n + 1; down(); }\nvoid main() { down(); }\n")
         status, _, err = sim(bad)
         self.assertEqual(status, 3)
@@ -56,9 +57,7 @@ class Debugging(Scratch):
         for g, expect in ((["-g"], True), ([], False)):
             subprocess.run([TARVEL, *g, BLINK, "-o", os.path.join(self.dir.name, "b.hex"),
                             "--listing=" + lst], check=True)
-            with open(lst) as f:
-                text = f.read()
-            self.assertEqual(bool(re.search(r"^[0-9A-F]{3} [0-9A-F]{5}  \S*blink\.c:24 +XOR", text, re.M)),
+            self.assertEqual(bool(re.search(r"^[0-9A-F]{3} [0-9A-F]{5}  \S*blink\.c:24 +XOR", self.read(lst), re.M)),
                              expect)
 
     def stop_line(self, *args):
@@ -67,6 +66,8 @@ class Debugging(Scratch):
         return re.search(r"^\w+ at .*", out, re.M).group(0)
 
     def test_every_kind_of_breakpoint(self):
+        self.assertRegex(self.stop_line("--break", "main", BLINK),
+                         r"main at \S*blink\.c:22 \(blink\.psm:\d+\), address 0[0-9A-F]{2}")
         self.assertIn("blink.c:24 ", self.stop_line("--break", "blink.c:24", BLINK))
         self.assertIn("show at", self.stop_line("--break", "blink.c:11", BLINK))  # no code: next line
         after_prologue = self.stop_line("--break", "delay", BLINK)
@@ -185,8 +186,7 @@ class Outputs(Scratch):
         status, _, _ = sim("--clock", "50MHz", "--cycles", "3000000", "--vcd", vcd,
                            "--vcd-global", "led", "--vcd-irq", "--irq-every", "1000000", BLINK)
         self.assertEqual(status, 4)
-        with open(vcd) as f:
-            changes, scale = read_vcd(f.read())
+        changes, scale = read_vcd(self.read(vcd))
         self.assertEqual(scale, "1ps")
         led = [t for t, v in changes["port_02"] if "x" not in v]
         self.assertGreaterEqual(len(led), 5)
@@ -222,9 +222,7 @@ class RoundTrip(Scratch):
         self.assertEqual((r.returncode, r.stderr), (0, ""))
         back = subprocess.run([os.path.join(os.path.dirname(VCD2FST), "fst2vcd"), fst],
                               capture_output=True, text=True, check=True).stdout
-        with open(vcd) as f:
-            ours = read_vcd(f.read())
-        self.assertEqual(read_vcd(back), ours)
+        self.assertEqual(read_vcd(back), read_vcd(self.read(vcd)))
 
 
 if __name__ == "__main__":
