@@ -29,9 +29,7 @@ TEST(Encoding, EveryForm) {
   };
   for (const auto& [text, word] : cases) {
     EXPECT_EQ(wordOf(text), word) << text;
-    std::optional<Instruction> in = decode(word);
-    ASSERT_TRUE(in) << text;
-    EXPECT_EQ(disassemble(*in), text);
+    EXPECT_EQ(decode(word) ? disassemble(*decode(word)) : "not decoded", text);
   }
 }
 

@@ -111,10 +111,9 @@ class Driver(Scratch):
         for out, fmt, extra in (("b.mem", "mem", []), ("b.mif", "mif", []), ("b.txt", "mif", ["--format=mif"])):
             self.assertEqual(run(blink, "-o", out, *extra, cwd=self.cwd).returncode, 0)
             self.assertEqual(words_of(fmt, self.read(out)), hexwords, out)
-        for out in ("prog.v", "prog.vhd"):
+        for out, head in (("prog.v", "module prog"), ("prog.vhd", "entity prog is")):
             run(blink, "-o", out, cwd=self.cwd)
-        self.assertIn("module prog", self.read("prog.v"))
-        self.assertIn("entity prog is", self.read("prog.vhd"))
+            self.assertIn(head, self.read(out))
 
     def test_assembly_input_listing_and_standard_input(self):
         psm = self.write("p.psm", "start: LOAD s0,01\n  JUMP start ; loop\n")
@@ -266,11 +265,11 @@ class Warnings(Scratch):
         # A line marker names another file: its line is read from disk, or left out.
         self.write("inc.c", "\nchar k = 1;\n")
         r = run("-S", "-o", "-", "-", cwd=self.cwd, stdin=b"@inc.c:2:char k = 1;\n@gone.c:7:char m = 1;\n")
-        self.assertEqual(r.stderr.decode().splitlines()[:3], ["inc.c:2:8: warning: the initial value of 'k' is "
-                         "not stored: the variable starts with whatever memory holds; assign it in code "
-                         "[-Wstatic-init]", "char k = 1;", "       ^"])
-        self.assertRegex(r.stderr.decode().splitlines()[3], r"^gone\.c:7:8: warning: .*\]$")
-        self.assertEqual(len(r.stderr.decode().splitlines()), 4)
+        lines = r.stderr.decode().splitlines()
+        self.assertEqual(lines[:3], ["inc.c:2:8: warning: the initial value of 'k' is not stored: the variable "
+                                     "starts with whatever memory holds; assign it in code [-Wstatic-init]",
+                                     "char k = 1;", "       ^"])
+        self.assertRegex("\n".join(lines[3:]), r"^gone\.c:7:8: warning: [^\n]*\]$")
 
     def test_options(self):
         src = HEAD + "char m = 1;\nvoid main() { x = x >> 1; }\n"
@@ -299,8 +298,6 @@ class Warnings(Scratch):
             want = subprocess.run([TARVELCC, src], capture_output=True).stdout
             for flags in [[]] + [["-Wno-" + n] for n in NAMES]:
                 self.assertEqual(run("-S", "-o", "-", src, *flags).stdout, want, (src, flags))
-            if src != noisy:
-                self.assertEqual(run("-S", "-o", "-", src).stderr, b"", src)
 
     def test_notes_for_constructs_from_other_compilers(self):
         notes = {
