@@ -45,8 +45,7 @@ class Debugging(Scratch):
         status, _, err = sim(bad)
         self.assertEqual(status, 3)
         self.assertRegex(err, r"f\.c:2 \(f\.psm:\d+\): fault: call stack overflow")
-        _, out, _ = sim("--trace", "--steps", "12", BLINK)
-        self.assertTrue(out.splitlines()[-1].endswith("blink.c:25"))
+        self.assertTrue(sim("--trace", "--steps", "12", BLINK)[1].splitlines()[-1].endswith("blink.c:25"))
         # C errors print as the driver prints them.
         status, _, err = sim(self.file("bad.c", "void main() {\n  x = 1;\n}\n"))
         self.assertEqual(status, 1)
@@ -84,8 +83,7 @@ class Debugging(Scratch):
         self.assertRegex(out, r"watch buf\[3\]: 0 -> 12, changed at \S*ringbuf\.c:\d+")
         # A two-byte store is two STOREs: the watch sees the value, not half of it.
         wide = self.file("w.c", "int v;\nvoid main() {\n  v = 4660;\n  v = -2;\n}\n")
-        status, out, _ = sim("--watch", "v", wide)
-        self.assertIn("watch v: 0 -> 4660, changed at", out)
+        self.assertIn("watch v: 0 -> 4660, changed at", sim("--watch", "v", wide)[1])
         self.assertEqual(sim("--watch", "nothing", wide)[0], 2)
 
     def test_script_drives_the_prompt(self):
