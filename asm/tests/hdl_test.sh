@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Loads a generated ROM into an HDL simulator, reads every address back
-# through the clocked port and compares it with the hex image.
+# through the clocked port and compares the words with the hex image.
 #   hdl_test.sh verilog|vhdl TARVEL PROGRAM.c|full
 # "full" is a program that fills every word of program memory. The ROM's
 # file name needs cleaning up: the test bench uses the name the file declares.
@@ -26,27 +26,21 @@ module tb;
   reg clk = 0;
   reg [9:0] address = 0;
   wire [17:0] instruction;
-  reg [17:0] expected [0:1023];
-  integer i, errors = 0;
+  integer i;
   $name rom (.clk(clk), .address(address), .instruction(instruction));
-  initial begin
-    \$readmemh("prog.hex", expected);
-    for (i = 0; i < 1024; i = i + 1) begin
-      address = i; #1 clk = 1; #1 clk = 0;
-      if (instruction !== expected[i]) errors = errors + 1;
-    end
-    \$display("%0d words differ", errors);
+  initial for (i = 0; i < 1024; i = i + 1) begin
+    address = i; #1 clk = 1; #1 clk = 0;
+    \$display("%05X", instruction);
   end
 endmodule
 TB
   iverilog -Wall -o tb 7-seg.rom.v tb.v
-  vvp -n tb | tee out
+  vvp -n tb > out
 else
   cat > tb.vhd <<TB
 library ieee;
 use ieee.std_logic_1164.all, ieee.numeric_std.all, std.textio.all;
-entity tb is
-end entity tb;
+entity tb is end entity tb;
 architecture test of tb is
   signal clk : std_logic := '0';
   signal address : std_logic_vector(9 downto 0) := (others => '0');
@@ -54,25 +48,18 @@ architecture test of tb is
 begin
   rom : entity work.$name port map (clk => clk, address => address, instruction => instruction);
   process
-    file image : text open read_mode is "prog.hex";
-    variable l : line;
-    variable word : std_logic_vector(19 downto 0);
-    variable errors : natural := 0;
   begin
     for i in 0 to 1023 loop
-      readline(image, l);
-      hread(l, word);
       address <= std_logic_vector(to_unsigned(i, 10));
       wait for 1 ns; clk <= '1'; wait for 1 ns; clk <= '0';
-      if instruction /= word(17 downto 0) then errors := errors + 1; end if;
+      write(output, to_hstring(instruction) & LF);
     end loop;
-    report integer'image(errors) & " words differ";
     wait;
   end process;
 end architecture test;
 TB
   ghdl -a --std=08 7-seg.rom.vhd tb.vhd
   ghdl -e --std=08 tb
-  ghdl -r --std=08 tb 2>&1 | tee out
+  ghdl -r --std=08 tb > out
 fi
-grep -qE '(^|: )0 words differ$' out
+diff -i prog.hex out

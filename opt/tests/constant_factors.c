@@ -2,15 +2,9 @@
 // optimizer computes with shifts and adds instead of the run-time routines:
 // a stream of 16-bit values, the edges of the signed range among them,
 // goes through each form and into a checksum per form.
-// EXPECT: quotients = 64082
-// EXPECT: remainders = 55444
-// EXPECT: products = 60097
-// EXPECT: bytes = 38108
+// EXPECT: quotients = 64082, remainders = 55444, products = 60097, bytes = 38108
 const int GAIN = 12;
-unsigned int quotients;
-unsigned int remainders;
-unsigned int products;
-unsigned int bytes;
+unsigned int quotients, remainders, products, bytes;
 
 unsigned int mix(unsigned int sum, unsigned int v)
 {
@@ -52,10 +46,7 @@ void main()
 {
     unsigned int u;
     char n;
-    quotients = 0;
-    remainders = 0;
-    products = 0;
-    bytes = 0;
+    quotients = remainders = products = bytes = 0;
     check(32768);
     check(32767);
     check(65535);

@@ -3,15 +3,10 @@
 // what the handler, that function and the multiply routine may change,
 // into registers no other code is given.
 // SIM-ARGS: --irq-every 7
-// EXPECT: ok = 1
-// EXPECT: product = 740
-// EXPECT: last = 40
-// EXPECT: ticks = 20
-unsigned char ticks;
-unsigned char factor;
+// EXPECT: ok = 1, product = 740, last = 40, ticks = 20
+unsigned char ticks, factor, ok;
 unsigned int product;
 int last;
-unsigned char ok;
 
 int twice(int v)
 {
@@ -31,15 +26,7 @@ char my_irq()
 
 void main()
 {
-    unsigned char a;
-    unsigned char b;
-    unsigned char c;
-    unsigned char d;
-    unsigned char e;
-    unsigned char f;
-    unsigned char g;
-    unsigned char h;
-    unsigned char n;
+    unsigned char a, b, c, d, e, f, g, h, n;
     int y;
     a = 0; b = 0; c = 0; d = 0; e = 0; f = 0; g = 0; h = 0; y = 0;
     ticks = 0;

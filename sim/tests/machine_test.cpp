@@ -1,7 +1,6 @@
 // The machine on hand-written programs: the flag rules of the instructions
-// compiled code rarely or never uses (the rest run in every execution
-// test), conditional calls and returns, and every fault. Interrupts are
-// timed in bench_test.py and tests/exec. Each run is summed up in one line.
+// compiled code rarely uses, conditional calls and returns, and every fault
+// (interrupts run in bench_test.py). Each run is summed up in one line.
 #include <gtest/gtest.h>
 
 #include <cstdio>

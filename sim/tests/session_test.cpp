@@ -52,9 +52,7 @@ TEST(CLines, LinesStepsAndBreakpoints) {
   RunOptions opts;
   Session s(prog, m, opts);
   auto place = [&] { return where(prog, m.pc) + " depth " + std::to_string(m.callStack.size()); };
-  s.resume(Mode::Line);
-  s.resume(Mode::Line);
-  s.resume(Mode::Line);  // into f, past its prologue
+  for (int line = 0; line < 3; ++line) s.resume(Mode::Line);  // into f, past its prologue
   EXPECT_EQ(place(), "t.c:2 (t.psm:6) depth 2");
   s.resume(Mode::Finish);  // back at the second call of the same line
   EXPECT_EQ(place(), "t.c:6 (t.psm:13) depth 1");

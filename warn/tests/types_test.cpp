@@ -67,16 +67,13 @@ TEST(WarningTypes, BinaryOperatorsOnEveryPairOfOperands) {
       for (const char* r : kOperands) compare(std::string(l) + " " + op + " " + r);
 }
 
-TEST(WarningTypes, ShiftsCastsAndFolding) {
+TEST(WarningTypes, ShiftsCastsFoldingAndUnaryOperators) {
   for (const char* l : kOperands)
     for (const char* shift : {" << 3", " >> 1", " << 0", " >> 9"}) compare(l + std::string(shift));
   for (const char* cast : {"(char)", "(unsigned char)", "(int)", "(unsigned)", "(char *)", "(int *)"})
     for (const char* e : kOperands) compare(cast + std::string(e));
   for (const char* folded : {"2 * 3", "200 + 100", "-1 < 0", "7 / 0", "i || 1", "0 && f()", "!5", "~0", "1 << 8"})
     compare(folded);
-}
-
-TEST(WarningTypes, UnaryOperatorsAndSteps) {
   for (const char* op : kUnary)
     for (const char* e : {"c", "u", "i", "w", "p", "q", "r[1]", "*p", "5"}) compare(op + std::string(e));
   for (const char* e : {"c++", "u--", "i++", "p++", "q--"}) compare(e);
