@@ -76,7 +76,7 @@ void BinOp::comma() {
 void BinOp::call() {
   if (!left) return;
   Var* callee = static_cast<Var*>(left);
-  TypeList* params = paramPromKonst(callee->name);
+  TypeList* params = paramPromKonst(callee->name());
   if (params) {
     if (!right) Chyba("function is called without defined parameters", this);
     int declared = params->ParameterCount(), given = right->ParameterCount();
@@ -99,7 +99,7 @@ void BinOp::call() {
       PUSH(typeSize(p->typ));
     }
   }
-  out << "        CALL    _" << callee->name << '\n';
+  out << "        CALL    _" << callee->name() << '\n';
   if (params) out << "        ADD     sF," << Hex2{unsigned(params->SizeCount())} << '\n';
   typ = callee->typ;
 }

@@ -16,7 +16,7 @@ int Expr::GetAddr() {
 // Loads the variable into pair `reg` (1: s2/s3, 0: s0/s1).
 void Var::load(int reg) {
   unsigned lo = unsigned(2 * reg), hi = lo + 1;
-  out << "        ; variable " << name << '\n';
+  out << "        ; variable " << name() << '\n';
   if (typ & TYP_FUNCTION) Chyba("function is called without parameter", this);
   if (typ & TYP_ARRAY) {
     // The value of an array is its address; from here on it is a pointer.

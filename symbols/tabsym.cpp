@@ -42,11 +42,15 @@ std::vector<std::unique_ptr<TypeList>> typeLists;
 struct NameSlot {
   const char* text = nullptr;  // null: a free slot
   size_t hash = 0;
+  uint32_t id = 0;             // its place in storedNames
   PrvekTab* newest = nullptr;  // null when no entry of the name is in scope
 };
 std::vector<NameSlot> slots;
 size_t namesUsed = 0;
 std::vector<std::unique_ptr<char[]>> nameBlocks;
+// Every stored name by number: a Var node keeps the 4-byte number, which
+// fits in the end of its Expr and keeps the node at 32 bytes.
+std::vector<const char*> storedNames;
 constexpr size_t kNameBlockSize = 1 << 16;
 
 size_t hashOf(const char* text) {
@@ -97,6 +101,8 @@ NameSlot& declareName(const char* text) {
   if (!slot.text) {
     slot.text = storeName(text);
     slot.hash = hash;
+    slot.id = uint32_t(storedNames.size());
+    storedNames.push_back(slot.text);
     namesUsed++;
   }
   return slot;
@@ -160,6 +166,7 @@ void allocate(PrvekTab* entry, int count) {
 void pushEntry(const char* jmeno, DruhId druh, int typ, int adr, int count, TypeList* param) {
   NameSlot& slot = declareName(jmeno);
   PrvekTab* entry = new PrvekTab(slot.text, druh, typ, adr, TabSym, count, param);
+  entry->nameId = slot.id;
   entry->shadowed = slot.newest;
   slot.newest = entry;
   TabSym = entry;
@@ -223,7 +230,10 @@ void freeSymbols() {
   namesUsed = 0;
   nameBlocks.clear();
   nameBlockLeft = 0;
+  storedNames.clear();
 }
+
+const char* storedName(uint32_t id) { return storedNames[id]; }
 
 void InitMem(int size) {
   freeSymbols();

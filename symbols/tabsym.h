@@ -1,6 +1,7 @@
 // Type words, parameter type lists, storage allocation and the symbol table.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "types/typeword.h"
@@ -28,6 +29,7 @@ class PrvekTab {
            TypeList* param);
 
   const char* jmeno;  // the table's own copy of the name, kept until freeSymbols()
+  uint32_t nameId = 0;  // the same name by number (storedName)
   DruhId druh;
   int typ;
   int len = 0;
@@ -71,6 +73,9 @@ int typPromKonst(const char* jmeno);
 int lenPromKonst(const char* jmeno);
 TypeList* paramPromKonst(const char* jmeno);
 int adrProm(const char* jmeno);
+
+// A name the table stores, by the number entries keep in nameId.
+const char* storedName(uint32_t id);
 
 // Frees every entry and type list; the next run starts from InitMem().
 void freeSymbols();

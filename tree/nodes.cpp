@@ -98,7 +98,7 @@ Expr* Numb::clone() {
   return copy;
 }
 
-Var::Var(const char* name, int adr, int typ) : name(name) {
+Var::Var(uint32_t nameId, int adr, int typ) : nameId(nameId) {
   this->adr = adr;
   this->typ = typ;
 }
@@ -106,7 +106,7 @@ Var::Var(const char* name, int adr, int typ) : name(name) {
 bool Var::IsSimple() { return !(typ & TYP_FUNCTION); }
 
 Expr* Var::clone() {
-  Var* copy = new Var(name, adr, typ);
+  Var* copy = new Var(nameId, adr, typ);
   copy->copyExprFields(this);
   return copy;
 }
@@ -155,7 +155,7 @@ FunctList::FunctList(const char* name, Statm* body, Funct* next) : body(body), n
 
 Expr* VarOrConst(const char* name) {
   PrvekTab* entry = hledejId(name, false);  // one lookup: every name use passes here
-  if (entry && entry->druh == Promenna) return new Var(entry->jmeno, entry->adr, entry->typ);
+  if (entry && entry->druh == Promenna) return new Var(entry->nameId, entry->adr, entry->typ);
   if (entry && entry->druh == Konstanta) return new Numb(entry->adr);
   std::string text = std::string("var or const \"") + name + "\" is not declared";
   Chyba(text.c_str());
@@ -163,4 +163,5 @@ Expr* VarOrConst(const char* name) {
 
 // The sizes the field order above is for (the node arena's use of memory
 // is most of the compiler's).
-static_assert(sizeof(Expr) == 32 && sizeof(Numb) == 32 && sizeof(BinOp) == 48, "node sizes");
+static_assert(sizeof(Expr) == 32 && sizeof(Numb) == 32 && sizeof(Var) == 32 && sizeof(BinOp) == 48,
+              "node sizes");

@@ -42,7 +42,7 @@ void printOperand(std::string& text, Expr* e) {
 void Node::print(std::string& text) { text.append("\n"); }
 void Expr::print(std::string& text) { text.append("\n"); }
 
-void Var::print(std::string& text) { text.append(name); }
+void Var::print(std::string& text) { text.append(name()); }
 void Numb::print(std::string& text) { text.append(std::to_string(value)); }
 void Type::print(std::string& text) { text.append("(cast ").append(std::to_string(typ)).append(")"); }
 

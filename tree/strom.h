@@ -15,6 +15,7 @@
 #include <typeinfo>
 
 #include "diag/diagnostics.h"
+#include "symbols/tabsym.h"
 #include "types/typeword.h"
 
 enum Operator {
@@ -106,7 +107,7 @@ class Numb final : public Expr {
 
 class Var final : public Expr {
  public:
-  Var(const char* name, int adr, int typ);
+  Var(uint32_t nameId, int adr, int typ);
   void Translate() override;
   void print(std::string& text) override;
   int GetAddr() override;
@@ -114,7 +115,9 @@ class Var final : public Expr {
   void TranslateSimple() override;
   Expr* clone() override;
 
-  const char* name;  // the symbol table's copy, which lasts the whole run
+  const char* name() const { return storedName(nameId); }
+
+  uint32_t nameId;  // the symbol table's name (storedName), which lasts the whole run
 
  private:
   void load(int reg);

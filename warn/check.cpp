@@ -336,12 +336,12 @@ Value Checker::call(BinOp* b) {
   Var* callee = as<Var>(b->left);
   if (!callee) return v;
   v.type = callee->typ;
-  PrvekTab* entry = hledejId(callee->name, false);  // where the code generator looks too
+  PrvekTab* entry = hledejId(callee->name(), false);  // where the code generator looks too
   TypeList* params = entry ? entry->param : nullptr;
   if (!params) {
     if (b->right && entry && (entry->typ & TYP_FUNCTION))
       findings_.add(Warning::UnprototypedArgs, *b,
-                    std::string("'") + callee->name +
+                    std::string("'") + callee->name() +
                         "' is declared with an empty parameter list, so these arguments are neither "
                         "evaluated nor passed; declare its parameters");
     return v;
