@@ -127,6 +127,17 @@ std::optional<Instruction> decode(uint32_t word) {
   return std::nullopt;
 }
 
+bool writesRegisterX(Op op) {
+  switch (op) {
+    case Op::Compare: case Op::Test: case Op::Store: case Op::Output:
+    case Op::Jump: case Op::Call: case Op::Return: case Op::ReturnI:
+    case Op::EnableInterrupt: case Op::DisableInterrupt:
+      return false;
+    default:
+      return true;
+  }
+}
+
 std::string disassemble(const Instruction& in) {
   const OpInfo& info = infoOf(in.op);
   std::string text = info.name;

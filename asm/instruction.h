@@ -43,4 +43,9 @@ std::optional<Instruction> decode(uint32_t word);
 // assembles back to the same word.
 std::string disassemble(const Instruction& in);
 
+// Whether the operation writes its first register operand sX (every
+// register-and-operand form and the shifts, except COMPARE, TEST, STORE
+// and OUTPUT, which only read it).
+bool writesRegisterX(Op op);
+
 }  // namespace assembly

@@ -48,14 +48,7 @@ struct State {
 };
 
 bool writesRegister(const Instruction& in, int reg) {
-  switch (in.op) {
-    case Op::Store: case Op::Output: case Op::Compare: case Op::Test:
-    case Op::Jump: case Op::Call: case Op::Return: case Op::ReturnI:
-    case Op::EnableInterrupt: case Op::DisableInterrupt:
-      return false;
-    default:
-      return in.x == reg;
-  }
+  return in.x == reg && assembly::writesRegisterX(in.op);
 }
 
 class Analysis {

@@ -13,21 +13,10 @@ std::string format(const char* fmt, int a, int b = 0) {
   return buf;
 }
 
-bool writesRegisterX(Op op) {
-  switch (op) {
-    case Op::Compare: case Op::Test: case Op::Store: case Op::Output:
-    case Op::Jump: case Op::Call: case Op::Return: case Op::ReturnI:
-    case Op::EnableInterrupt: case Op::DisableInterrupt:
-      return false;
-    default:
-      return true;
-  }
-}
-
 // What the instruction changed, so that a trace can be read without
 // replaying it by hand.
 std::string effect(const Instr& in, const Machine& m) {
-  if (writesRegisterX(in.op)) return format("s%X=%02X", in.x, m.regs[in.x]);
+  if (assembly::writesRegisterX(in.op)) return format("s%X=%02X", in.x, m.regs[in.x]);
   if (in.op == Op::Store) {
     int addr = in.yIsReg ? m.regs[in.y] : in.y;
     return format("[%02X]=%02X", addr, m.regs[in.x]);
